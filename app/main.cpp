@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "ui/principal.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zelvaro"));
+    zelvaro::TfrmPrincipal window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+    std::fputs("Uso: zelvaro-cli reduce|rows|import ...\n", stderr);
+    return 1;
+}

@@ -12,4 +12,8 @@ namespace zelvaro {
 std::string FormatGeneral(long double value, int precision, int minExponentDigits,
                           const Separators& seps);
 
+// FormatGeneral appending to out. A precision outside 2 to 18 is brought to the nearer end.
+void appendGeneral(std::string& out, long double value, int precision, int minExponentDigits,
+                   const Separators& seps);
+
 }  // namespace zelvaro

@@ -16,7 +16,7 @@ using FormatArg = std::variant<long long, long double, std::string_view>;
 
 // "Format '%s' invalid or incompatible with argument" and "No argument for format '%s'".
 class FormatError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -121,7 +121,8 @@ class SectionWriter {
 
 DecimalDigits decimalFormFor(long double value, const SectionLayout& layout) {
     if (layout.scientific) return toDecimalDigits(value, layout.placeholders);
-    return toDecimalDigits(value, kFixedPrecision, layout.placeholders - layout.integerPlaceholders);
+    return toDecimalDigits(value, kFixedPrecision,
+                           layout.placeholders - layout.integerPlaceholders);
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "core/measurement_rows.h"
+#include "data/measurement_table.h"
+
+namespace zelvaro::test {
+
+// 15 March 2024, 14:03:07.123, the time of the packet examples.
+inline LocalDateTime exampleTime() {
+    return *LocalDateTime::make(2024, 3, 15, ((14 * 60 + 3) * 60 + 7) * 1000 + 123);
+}
+
+// Stands in for the mirror model: hands out the reference zone of new rows and records what
+// it can read of the table each time the table reports a change.
+class RecordingEvents : public MeasurementEvents {
+  public:
+    struct Seen {
+        MeasurementTable::State state;
+        int position;
+        int rowCount;
+        std::optional<double> k;
+        std::optional<double> zone;
+    };
+
+    explicit RecordingEvents(MeasurementTable& table) : table_(table) { table.setEvents(this); }
+
+    int newRowDefaults() override {
+        ++newRows;
+        return referenceZone;
+    }
+
+    void measurementDataChanged() override {
+        seen.push_back({table_.state(), table_.position(), table_.rowCount(),
+                        table_.number("ConstanteK"), table_.number("ZonaReferencia")});
+    }
+
+    int referenceZone = 0;
+    int newRows = 0;
+    std::vector<Seen> seen;
+
+  private:
+    MeasurementTable& table_;
+};
+
+// A table of `zones` zones on a clock that stands at exampleTime().
+inline MeasurementTable makeTable(int zones) {
+    MeasurementTable table([] { return exampleTime(); });
+    table.rebuild(zones);
+    return table;
+}
+
+// Appends and posts a row with these readings (an empty optional leaves a cell empty).
+inline void appendRow(MeasurementTable& table, const std::vector<std::optional<double>>& readings) {
+    table.append();
+    for (std::size_t zone = 0; zone < readings.size(); ++zone)
+        table.setNumber(TableSchema::zoneColumn(static_cast<int>(zone)), readings[zone]);
+    table.post();
+}
+
+}  // namespace zelvaro::test

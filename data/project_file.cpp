@@ -1,0 +1,121 @@
+#include "data/project_file.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/open_test.h"
+#include "data/file_bytes.h"
+#include "data/header_number.h"
+#include "data/measurement_table.h"
+#include "data/project_file_error.h"
+#include "data/project_header.h"
+#include "data/project_keys.h"
+#include "data/project_text.h"
+#include "data/radius_list.h"
+
+namespace zelvaro {
+
+namespace {
+
+// Header values in the order of this list.
+enum HeaderValue {
+    kRadii,
+    kDiameter,
+    kRadiusOfCurvature,
+    kZoneCount,
+    kLambda,
+    kDeformation,
+    kReductionZone
+};
+
+const std::vector<std::string_view>& headerKeys() {
+    static const std::vector<std::string_view> keys = {
+        project_keys::kRadii,        project_keys::kDiameter, project_keys::kRadiusOfCurvature,
+        project_keys::kZoneCount,    project_keys::kLambda,   project_keys::kDeformation,
+        project_keys::kReductionZone};
+    return keys;
+}
+
+ProjectHeader headerOf(const OpenTest& test) {
+    const MirrorParameters& m = test.parameters();
+    ProjectHeader header;
+    header.Hx = test.geometry().Hx;
+    header.D = m.D;
+    header.R = m.R;
+    header.ZoneCount = m.ZoneCount;
+    header.Lambda = m.Lambda;
+    header.b = m.b;
+    header.ReductionZoneIndex = m.ReductionZoneIndex;
+    return header;
+}
+
+// An empty or unconvertible header number reads as 0.
+long double numberOr0(std::string_view text, const Separators& seps) {
+    return parseHeaderNumber(text, seps).value_or(0.0L);
+}
+
+std::vector<double> readRadii(std::string_view list, int zoneCount, const Separators& seps) {
+    const std::vector<std::string> items = splitRadiusList(list, zoneCount);
+    if (items.size() < static_cast<std::size_t>(zoneCount)) {
+        throw ProjectFileError("a lista de raios tem " + std::to_string(items.size()) +
+                               " itens para " + std::to_string(zoneCount) + " zonas");
+    }
+    std::vector<double> radii;
+    radii.reserve(items.size());
+    for (const std::string& item : items) {
+        const auto value = parseHeaderNumber(item, seps);
+        // A radius is stored as a double: a larger one does not fit.
+        if (!value || std::fabs(*value) > std::numeric_limits<double>::max()) {
+            throw ProjectFileError("raio inválido: \"" + item + "\"");
+        }
+        radii.push_back(static_cast<double>(*value));
+    }
+    return radii;
+}
+
+void loadTable(MeasurementTable& table, std::string_view packet, int zoneCount) {
+    table.loadPacket(QByteArrayView(packet.data(), static_cast<qsizetype>(packet.size())));
+    // The model and the grid both count on one reading column per zone.
+    if (table.schema().zoneCount() != zoneCount) {
+        throw ProjectFileError("a tabela tem " + std::to_string(table.schema().zoneCount()) +
+                               " zonas e o cabeçalho " + std::to_string(zoneCount));
+    }
+    table.last();
+}
+
+}  // namespace
+
+void SaveProjectFile(OpenTest& test, MeasurementTable& table, const QString& path) {
+    const QByteArray packet = table.savePacket();
+    const std::string header = writeProjectHeader(headerOf(test), test.separators());
+    replaceFileBytes(path, {header, std::string_view(packet.constData(),
+                                                     static_cast<std::size_t>(packet.size()))});
+}
+
+void LoadProjectFile(OpenTest& test, MeasurementTable& table, const QString& path) {
+    test.ResizeZoneArrays();
+    const QByteArray bytes = readFileBytes(path);
+    LoadProjectText(test, table,
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void LoadProjectText(OpenTest& test, MeasurementTable& table, std::string_view text) {
+    const Separators& seps = test.separators();
+    const std::vector<std::string_view> values = findHeaderValues(text, headerKeys());
+    test.setD(numberOr0(values[kDiameter], seps));
+    test.setR(numberOr0(values[kRadiusOfCurvature], seps));
+    test.setZoneCount(parseHeaderInteger(values[kZoneCount], 0));
+    test.setLambda(numberOr0(values[kLambda], seps));
+    test.setB(numberOr0(values[kDeformation], seps));
+    test.setReductionZoneIndex(parseHeaderInteger(values[kReductionZone], 0));
+    test.RebuildForZoneCount();
+    const int zoneCount = test.parameters().ZoneCount;
+    test.setZoneRadii(readRadii(values[kRadii], zoneCount, seps));
+    const std::string_view packet = cutOutPacket(text);
+    if (!packet.empty()) loadTable(table, packet, zoneCount);
+    if (table.rowCount() > 0) test.ReduceData();
+}
+
+}  // namespace zelvaro

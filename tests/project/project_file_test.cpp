@@ -1,0 +1,328 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/reduction_errors.h"
+#include "data/project_file_error.h"
+#include "project_fixture.h"
+
+namespace zelvaro {
+namespace {
+
+const std::string kExampleHeader =
+    "[ARRAY_HX]=\"40\";\"60,5\";\"75\"\r\n"
+    "[DIAMETRO_ESPELHO]=150\r\n"
+    "[RAIO_CURVATURA]=1200\r\n"
+    "[NUMERO_ZONAS]=3\r\n"
+    "[COMPRIMENTO_ONDA]=0,00056\r\n"
+    "[COEFICIENTE_DEFORMACAO]=-1\r\n"
+    "[INDICE_ZONA_REDUCAO]=0\r\n"
+    "[TABELA_DADOS]\r\n";
+
+// A header in the order and form the program writes it, point decimal separator.
+std::string header(const std::string& radii, const std::string& zones,
+                   const std::string& extra = "") {
+    return "[ARRAY_HX]=" + radii + "\r\n[DIAMETRO_ESPELHO]=150\r\n[RAIO_CURVATURA]=1200\r\n" +
+           "[NUMERO_ZONAS]=" + zones + "\r\n[COMPRIMENTO_ONDA]=0.00056\r\n" +
+           "[COEFICIENTE_DEFORMACAO]=-1\r\n[INDICE_ZONA_REDUCAO]=0\r\n" + extra +
+           "[TABELA_DADOS]\r\n";
+}
+
+const std::string kOneRowLog = "<PARAMS CHANGE_LOG=\"1 0 4\"/>";
+
+// A row with key `key`, readings 0.25, 1.44 and 2.46 and the attributes `extra`.
+std::string row(int key, const std::string& extra = "ZonaReferencia=\"0\"") {
+    return "<ROW RowState=\"4\" Medidas=\"20240315T14:03:07123\" Zona1=\"0.25\" "
+           "Zona2=\"1.44\" Zona3=\"2.46\" Chave=\"" +
+           std::to_string(key) + "\" " + extra + "/>";
+}
+
+// `count` radius items of 1.
+std::string radiusItems(int count) {
+    std::string list = "1";
+    for (int i = 1; i < count; ++i) list += ";1";
+    return list;
+}
+
+class ProjectFile : public ::testing::Test {
+  protected:
+    // The mirror of the file example: 3 zones, D 150, R 1200, radii 40, 60.5 and 75.
+    static void typeExampleMirror(TestSession& session) {
+        OpenTest& test = session.test();
+        test.setD(150);
+        test.setR(1200);
+        test.setZoneCount(3);
+        test.setZoneRadii({40, 60.5, 75});
+    }
+
+    static void appendRow(MeasurementTable& table, const std::vector<double>& readings) {
+        table.append();
+        for (std::size_t z = 0; z < readings.size(); ++z) {
+            table.setNumber("Zona" + std::to_string(z + 1), readings[z]);
+        }
+        table.post();
+    }
+
+    static void expectDefaults(const TestSession& session) {
+        const MirrorParameters& m = session.test().parameters();
+        EXPECT_EQ(m.D, 0);
+        EXPECT_EQ(m.R, 0);
+        EXPECT_EQ(m.ZoneCount, 1);
+        EXPECT_EQ(m.Lambda, 0.00056L);
+        EXPECT_EQ(m.b, -1);
+        EXPECT_EQ(session.table().rowCount(), 0);
+        EXPECT_EQ(session.table().schema().zoneCount(), 1);
+    }
+
+    TestSession session{Separators::brazilian(), fixedClock};
+    ProjectFiles files;
+};
+
+TEST_F(ProjectFile, WritesTheFileExampleByteForByte) {
+    typeExampleMirror(session);
+    const QString file = files.path("exemplo.pbl");
+    session.save(file);
+    EXPECT_EQ(ProjectFiles::read(file), kExampleHeader + packetText(3));
+
+    appendRow(session.table(), {0.25, 1.44, 2.46});
+    session.save(file);
+    EXPECT_EQ(ProjectFiles::read(file), kExampleHeader + packetText(3, kOneRowLog, row(1)));
+}
+
+TEST_F(ProjectFile, RoundTripKeepsEveryRowVersionAndLogEntry) {
+    const QString kNotes = QStringLiteral("Céu limpo; \"vento\" fraco\ntemperatura 18 °C");
+    typeExampleMirror(session);
+    session.test().setLambda(0.00065L);
+    session.test().setB(-0.95L);
+    session.test().setReductionZoneIndex(1);
+    MeasurementTable& table = session.table();
+    appendRow(table, {0.25, 1.44, 2.46});
+    appendRow(table, {0.26, 1.45, 2.47});
+    appendRow(table, {0.24, 1.43, 2.45});
+    table.moveTo(0);
+    table.edit();
+    table.setNumber("Zona2", 1.5);
+    table.post();
+    table.moveTo(1);
+    table.edit();
+    table.setMemo(kNotes);
+    table.post();
+    table.moveTo(2);
+    session.test().setK(0.125L);
+    session.test().leaveK();
+
+    const QString first = files.path("a.pbl");
+    session.save(first);
+    TestSession reopened(Separators::brazilian(), fixedClock);
+    reopened.load(first);
+    const QString second = files.path("b.pbl");
+    reopened.save(second);
+    EXPECT_EQ(ProjectFiles::read(second), ProjectFiles::read(first));
+
+    const MirrorParameters& m = reopened.test().parameters();
+    EXPECT_EQ(m.D, 150);
+    EXPECT_EQ(m.R, 1200);
+    EXPECT_EQ(m.ZoneCount, 3);
+    EXPECT_EQ(m.Lambda, 0.00065L);
+    EXPECT_EQ(m.b, -0.95L);
+    EXPECT_EQ(m.ReductionZoneIndex, 1);
+    EXPECT_EQ(reopened.test().geometry().Hx, (std::vector<double>{40, 60.5, 75}));
+    const VersionedRows& saved = table.versions();
+    const VersionedRows& loaded = reopened.table().versions();
+    EXPECT_EQ(loaded.changeLog(), saved.changeLog());
+    ASSERT_EQ(loaded.versions().size(), saved.versions().size());
+    for (std::size_t v = 0; v < saved.versions().size(); ++v) {
+        SCOPED_TRACE(v);
+        EXPECT_EQ(loaded.versions()[v].state, saved.versions()[v].state);
+        EXPECT_TRUE(loaded.versions()[v].record.sameBytes(saved.versions()[v].record));
+    }
+    reopened.table().moveTo(1);
+    EXPECT_EQ(reopened.table().memo().toStdString(), kNotes.toStdString());
+}
+
+TEST_F(ProjectFile, KeepsManyRadiiOnOneLongLine) {
+    session.test().setD(400);
+    session.test().setR(3000);
+    session.test().setZoneCount(300);
+    const std::vector<double> radii = session.test().geometry().Hx;
+    const QString file = files.path("a.pbl");
+    session.save(file);
+    ASSERT_GT(ProjectFiles::read(file).find("\r\n"), 4096u);
+
+    TestSession reopened(Separators::brazilian(), fixedClock);
+    reopened.load(file);
+    ASSERT_EQ(reopened.test().geometry().Hx.size(), 300u);
+    for (std::size_t z = 0; z < radii.size(); ++z) {
+        EXPECT_NEAR(reopened.test().geometry().Hx[z], radii[z], 1e-12 * radii[z]) << z;
+    }
+}
+
+TEST_F(ProjectFile, ReadsAFileWrittenUnderTheOtherDecimalSeparator) {
+    typeExampleMirror(session);
+    session.test().setLambda(0.00056L);
+    session.test().setB(-1.25L);
+    for (const Separators& written : {Separators::brazilian(), Separators::english()}) {
+        for (const Separators& read : {Separators::brazilian(), Separators::english()}) {
+            SCOPED_TRACE(written.decimal + " read under " + read.decimal);
+            session.test().setSeparators(written);
+            const QString file = files.path("a.pbl");
+            session.save(file);
+            TestSession reopened(read, fixedClock);
+            reopened.load(file);
+            EXPECT_EQ(reopened.test().parameters().Lambda, 0.00056L);
+            EXPECT_EQ(reopened.test().parameters().b, -1.25L);
+            EXPECT_EQ(reopened.test().geometry().Hx, (std::vector<double>{40, 60.5, 75}));
+        }
+    }
+}
+
+TEST_F(ProjectFile, IsLenientWithHeadersAndTableSection) {
+    struct Case {
+        const char* name;
+        std::string text;
+        int zones;
+        long double D;
+        int rows;
+        bool reduced;
+    } cases[] = {
+        {"keys in any order and case, other lines between",
+         "[numero_zonas]=3\nComentário\n[Array_Hx]=\"40\";\"60.5\";\"75\"\r\n[raio_curvatura]=1200"
+         "\r[DIAMETRO_ESPELHO]=150\r\n[TABELA_DADOS]\r\n" +
+             packetText(3),
+         3, 150, 0, false},
+        {"duplicates: the first line counts",
+         header("\"40\";\"60.5\";\"75\"", "3", "[DIAMETRO_ESPELHO]=99\r\n[NUMERO_ZONAS]=5\r\n") +
+             packetText(3),
+         3, 150, 0, false},
+        {"zone count 0 gives one zone", header("\"75\"", "0") + packetText(1), 1, 150, 0, false},
+        {"missing zone count gives one zone",
+         "[ARRAY_HX]=\"75\"\r\n[DIAMETRO_ESPELHO]=150\r\n[TABELA_DADOS]\r\n" + packetText(1), 1,
+         150, 0, false},
+        {"zone count above 999 gives 999 zones", header(radiusItems(999), "5000"), 999, 150, 0,
+         false},
+        {"header numbers that do not convert read as 0",
+         "[ARRAY_HX]=1;2;3\r\n[DIAMETRO_ESPELHO]=1.234,5\r\n[NUMERO_ZONAS]=3\r\n", 3, 0, 0, false},
+        {"no table section: header and radii only", header("\"40\";\"60.5\";\"75\"", "3"), 3, 150,
+         0, false},
+        {"an unfinished table section is no table",
+         header("\"40\";\"60.5\";\"75\"", "3") + packetText(3, kOneRowLog, row(1)).substr(0, 300),
+         3, 150, 0, false},
+        {"text after </DATAPACKET> ignored",
+         header("\"40\";\"60.5\";\"75\"", "3") + packetText(3, kOneRowLog, row(1)) +
+             "\r\nlixo </DATAPACKET> \x01\xff",
+         3, 150, 1, true},
+        {"more radii than zones", header("\"40\";\"60.5\";\"75\";\"80\"", "3") + packetText(3), 3,
+         150, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestSession loaded(Separators::english(), fixedClock);
+        loaded.load(files.write("a.pbl", c.text));
+        EXPECT_EQ(loaded.test().parameters().ZoneCount, c.zones);
+        EXPECT_EQ(loaded.test().parameters().D, c.D);
+        EXPECT_EQ(loaded.table().rowCount(), c.rows);
+        EXPECT_EQ(loaded.test().isReduced(), c.reduced);
+    }
+}
+
+TEST_F(ProjectFile, FailedLoadResetsAndLeavesTheFileAlone) {
+    const std::string radii = "\"40\";\"60.5\";\"75\"";
+    struct Case {
+        const char* name;
+        std::string text;
+    } cases[] = {
+        {"fewer radius items than zones", header("\"40\";\"60.5\"", "3") + packetText(3)},
+        {"no radius list", "[NUMERO_ZONAS]=2\r\n[DIAMETRO_ESPELHO]=150\r\n"},
+        {"a radius that is not a number", header("\"40\";\"x\";\"75\"", "3") + packetText(3)},
+        {"an empty radius", header("\"40\";;\"75\"", "3") + packetText(3)},
+        {"a radius too large for a double", header("\"40\";\"1E400\";\"75\"", "3")},
+        {"</DATAPACKET> without <?xml", header(radii, "3") + "<DATAPACKET></DATAPACKET>"},
+        {"a packet the reader rejects", header(radii, "3") + "<?xml?><x></DATAPACKET>"},
+        {"fewer zone columns than zones", header(radii, "3") + packetText(2)},
+        {"more zone columns than zones", header(radii, "3") + packetText(4)},
+        {"binary junk", std::string("\x00\xff\xfe<?xml\x00</DATAPACKET>", 22)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestSession loaded(Separators::english(), fixedClock);
+        typeExampleMirror(loaded);
+        const QString file = files.write("a.pbl", c.text);
+        EXPECT_THROW(loaded.load(file), ProjectFileError);
+        expectDefaults(loaded);
+        EXPECT_EQ(ProjectFiles::read(file), c.text);
+    }
+    EXPECT_THROW(session.load(files.path("nao-existe.pbl")), ProjectFileError);
+    expectDefaults(session);
+}
+
+// Records what the test tells its views, to check the order of a load's effects.
+class ChangeLog : public OpenTestObserver {
+  public:
+    void testChanged(TestChange change) override { changes.push_back(change); }
+    // Position of the last time `change` was told, -1 when never.
+    int last(TestChange change) const {
+        for (int i = static_cast<int>(changes.size()) - 1; i >= 0; --i) {
+            if (changes[i] == change) return i;
+        }
+        return -1;
+    }
+    std::vector<TestChange> changes;
+};
+
+TEST_F(ProjectFile, LoadRunsItsStepsInOrderAndReducesTheLastRow) {
+    const std::string rows = row(1, "ConstanteK=\"0.5\" ZonaReferencia=\"1\"") +
+                             row(2, "ConstanteK=\"0.01\" ZonaReferencia=\"2\"");
+    const std::string text =
+        "[DIAMETRO_ESPELHO]=150\r\n[RAIO_CURVATURA]=1200\r\n"
+        "[NUMERO_ZONAS]=3\r\n[COMPRIMENTO_ONDA]=0.0006\r\n"
+        "[COEFICIENTE_DEFORMACAO]=-0.9\r\n[INDICE_ZONA_REDUCAO]=7\r\n"
+        "[ARRAY_HX]=\"40\";\"60.5\";\"75\"\r\n[TABELA_DADOS]\r\n" +
+        packetText(3, "<PARAMS CHANGE_LOG=\"1 0 4 2 0 4\"/>", rows);
+    ChangeLog log;
+    session.test().addObserver(&log);
+    session.load(files.write("a.pbl", text));
+    session.test().removeObserver(&log);
+
+    const std::vector<TestChange> order = {TestChange::D,
+                                           TestChange::R,
+                                           TestChange::ZoneCount,
+                                           TestChange::Lambda,
+                                           TestChange::b,
+                                           TestChange::ReductionZoneIndex,
+                                           TestChange::ZoneRadiusList,
+                                           TestChange::ReductionTableCells};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_LT(log.last(order[i - 1]), log.last(order[i]));
+    }
+    EXPECT_LT(log.last(TestChange::MeasurementTable), log.last(TestChange::ZoneRadiusList));
+
+    const OpenTest& test = session.test();
+    EXPECT_EQ(test.parameters().ReductionZoneIndex, 7);
+    EXPECT_EQ(test.geometry().Hx, (std::vector<double>{40, 60.5, 75}));
+    EXPECT_EQ(session.table().position(), 2);
+    EXPECT_EQ(test.parameters().k, 0.01L);
+    EXPECT_EQ(test.parameters().ParabolaZoneIndex, 2);
+    EXPECT_TRUE(test.isReduced());
+    EXPECT_EQ(test.readings(), (Readings{0.25, 1.44, 2.46}));
+
+    session.reduceRow(0);
+    EXPECT_EQ(test.parameters().k, 0.5L);
+    EXPECT_EQ(test.parameters().ParabolaZoneIndex, 1);
+    EXPECT_TRUE(test.isReduced());
+}
+
+TEST_F(ProjectFile, AFailedReductionAfterTheLoadIsTheReductionsError) {
+    const std::string row =
+        "<ROW RowState=\"4\" Medidas=\"20240315\" Zona1=\"1e300\" Zona2=\"-1e300\" "
+        "Zona3=\"1e300\" Chave=\"1\" ZonaReferencia=\"2\"/>";
+    const QString file =
+        files.write("a.pbl", header("\"40\";\"60.5\";\"75\"", "3") +
+                                 packetText(3, "<PARAMS CHANGE_LOG=\"1 0 4\"/>", row));
+    EXPECT_THROW(session.load(file), ReductionFailed);
+    expectDefaults(session);
+}
+
+}  // namespace
+}  // namespace zelvaro

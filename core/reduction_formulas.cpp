@@ -19,7 +19,10 @@ long double CalcRms(const std::vector<double>& values) {
     }
     if (std::isinf(sumOfSquares) || std::isinf(sum)) throw CalculationError(kOverflow);
     const long double variance = (n * static_cast<long double>(sumOfSquares) - sum * sum) / d;
-    if (std::isnan(variance) || variance < 0) throw CalculationError(kInvalidOperation);
+    if (std::isnan(variance)) throw CalculationError(kInvalidOperation);
+    // A variance is never below 0: a negative one is the rounding of Σx² when the values are
+    // (nearly) equal, and such a wavefront has no spread, not a failed reduction.
+    if (variance < 0) return 0;
     return std::sqrt(variance);
 }
 

@@ -1,6 +1,13 @@
-#include <cstdio>
+#include <QLocale>
+#include <iostream>
+#include <string>
+#include <vector>
 
-int main() {
-    std::fputs("Uso: zelvaro-cli reduce|rows|import ...\n", stderr);
-    return 1;
+#include "cli/commands.h"
+#include "data/locale_separators.h"
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return zelvaro::runCommandLine(args, zelvaro::separatorsOf(QLocale::system()), std::cout,
+                                   std::cerr);
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "data/test_session.h"
+
+namespace zelvaro {
+
+// The JSON object of "reduce --json": the inputs and derived values under their
+// MirrorParameters names, the per-zone arrays (Hx, Hm, Ac, Readings and the ten arrays of
+// the reduction), Rms, Strehl, PeakError, the two texts of the largest error, the key of the
+// reduced row and the current rows of the table. Without rows the readings, the results and
+// the key are null.
+std::string reductionJson(const TestSession& session);
+
+}  // namespace zelvaro

@@ -1,0 +1,38 @@
+// Opens arbitrary bytes as a project file, as "&Abrir" does. A load either succeeds or ends
+// in ProjectFileError with the test back at its defaults (a failed reduction likewise);
+// anything else, a crash, a hang or a sanitizer report is a fault.
+#include <QByteArray>
+#include <cstddef>
+#include <cstdint>
+
+#include "core/reduction_errors.h"
+#include "data/project_file_error.h"
+#include "data/test_session.h"
+
+namespace {
+
+zelvaro::LocalDateTime fixedClock() {
+    return *zelvaro::LocalDateTime::make(2024, 3, 15);
+}
+
+bool atDefaults(const zelvaro::TestSession& session) {
+    const zelvaro::MirrorParameters& m = session.test().parameters();
+    return m.D == 0 && m.R == 0 && m.ZoneCount == 1 && session.table().rowCount() == 0 &&
+           session.table().schema().zoneCount() == 1;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    zelvaro::TestSession session(zelvaro::Separators::brazilian(), fixedClock);
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    try {
+        session.loadBytes(bytes);
+    } catch (const zelvaro::ProjectFileError&) {
+        if (!atDefaults(session)) __builtin_trap();
+    } catch (const zelvaro::ReductionFailed&) {
+        if (!atDefaults(session)) __builtin_trap();
+    }
+    return 0;
+}

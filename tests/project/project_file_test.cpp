@@ -256,6 +256,64 @@ TEST_F(ProjectFile, FailedLoadResetsAndLeavesTheFileAlone) {
     expectDefaults(session);
 }
 
+TEST_F(ProjectFile, MalformedFilesEndInAnErrorOrInTheDefaults) {
+    typeExampleMirror(session);
+    appendRow(session.table(), {0.25, 1.44, 2.46});
+    session.table().edit();
+    session.table().setMemo(QStringLiteral("notas"));
+    session.table().post();
+    const QString original = files.path("a.pbl");
+    session.save(original);
+    const std::string good = ProjectFiles::read(original);
+    for (std::size_t length = 0; length < good.size(); ++length) {
+        SCOPED_TRACE(length);
+        TestSession loaded(Separators::brazilian(), fixedClock);
+        try {
+            loaded.load(files.write("cortado.pbl", good.substr(0, length)));
+            EXPECT_LE(loaded.table().rowCount(), 1);
+        } catch (const ProjectFileError&) {
+            expectDefaults(loaded);
+        }
+    }
+
+    std::string utf16;
+    for (const char c : good) utf16 += std::string{c, '\0'};
+    std::string manyColumns = header(radiusItems(999), "999") + packetText(5000);
+    const std::string radii = "\"40\";\"60.5\";\"75\"";
+    const struct Case {
+        const char* name;
+        std::string text;
+        bool loads;
+        int zones;
+    } cases[] = {
+        {"another encoding", utf16, false, 1},
+        {"bad Base64 in the notes",
+         header(radii, "3") + packetText(3, kOneRowLog, row(1, "Observacoes=\"*%$#=A\"")), true, 3},
+        {"header numbers that overflow",
+         "[ARRAY_HX]=\"1\"\r\n[DIAMETRO_ESPELHO]=1E99999\r\n[COMPRIMENTO_ONDA]=-1e5000\r\n", true,
+         1},
+        {"a negative zone count", header("\"1\"", "-5"), true, 1},
+        {"a zone count beyond 32 bits", header("\"1\"", "99999999999"), true, 1},
+        {"a packet with thousands of columns", manyColumns, false, 1},
+        {"a change log naming versions that do not exist",
+         header(radii, "3") + packetText(3, "<PARAMS CHANGE_LOG=\"1 0 4 7 3 8 9 99 8\"/>", row(1)),
+         true, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestSession loaded(Separators::brazilian(), fixedClock);
+        const QString file = files.write("ruim.pbl", c.text);
+        if (c.loads) {
+            loaded.load(file);
+            EXPECT_EQ(loaded.test().parameters().ZoneCount, c.zones);
+        } else {
+            EXPECT_THROW(loaded.load(file), ProjectFileError);
+            expectDefaults(loaded);
+        }
+        EXPECT_EQ(ProjectFiles::read(file), c.text);
+    }
+}
+
 // Records what the test tells its views, to check the order of a load's effects.
 class ChangeLog : public OpenTestObserver {
   public:

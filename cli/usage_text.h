@@ -11,7 +11,8 @@ inline constexpr std::string_view kUsageText =
     "      Abre o arquivo de projeto como o comando Abrir da janela (mesmas regras, mesma\n"
     "      ordem), reduz o registro N (1 é o primeiro na ordem das chaves; sem --row, o\n"
     "      último, como depois de abrir) e mostra os dados do espelho, os valores\n"
-    "      derivados, os resultados e a tabela de variáveis.\n"
+    "      derivados, os resultados e a tabela de variáveis. Se a redução do último\n"
+    "      registro falhar ao abrir, o teste volta aos valores iniciais, como na janela.\n"
     "      --json  um objeto JSON com os dados, as matrizes por zona, os resultados e os\n"
     "              registros atuais, em vez do relatório.\n"
     "\n"
@@ -42,7 +43,8 @@ inline constexpr std::string_view kUsageText =
     "Código de saída:\n"
     "  0  sucesso\n"
     "  1  uso incorreto\n"
-    "  2  arquivo não carregado (\"Erro ao carregar arquivo\" e o motivo)\n"
+    "  2  arquivo não carregado (\"Erro ao carregar arquivo\" e o motivo) ou não gravado\n"
+    "     (\"Erro ao salvar arquivo\")\n"
     "  3  falha na redução (\"Erro durante os cálculos!\")\n";
 
 }  // namespace zelvaro

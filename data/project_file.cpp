@@ -19,7 +19,7 @@ namespace zelvaro {
 
 namespace {
 
-// Header values in the order of this list.
+// Positions of the header values in headerKeys().
 enum HeaderValue {
     kRadii,
     kDiameter,

@@ -5,6 +5,7 @@
 #include "cli/json_writer.h"
 #include "cli/row_texts.h"
 #include "cli/symbol_text.h"
+#include "core/measurement_columns.h"
 
 namespace zelvaro {
 
@@ -133,9 +134,9 @@ std::string reductionJson(const TestSession& session) {
     } else {
         writeNoReduction(json);
     }
-    json.key("Chave");
+    json.key(kChaveField);
     if (hasRows) {
-        json.optionalNumber(table.number("Chave"));
+        json.optionalNumber(table.number(kChaveField));
     } else {
         json.null();
     }

@@ -5,6 +5,7 @@
 #include "cli/rows_listing.h"
 #include "cli/symbol_text.h"
 #include "cli/text_table.h"
+#include "core/measurement_columns.h"
 #include "format/format_pattern.h"
 #include "format/format_string.h"
 
@@ -25,9 +26,9 @@ std::string fieldText(long double value, const Separators& seps) {
 std::string currentRowLines(const TestSession& session) {
     const MeasurementTable& table = session.table();
     const Separators& seps = session.test().separators();
-    const long long key = static_cast<long long>(table.number("Chave").value_or(0));
+    const long long key = static_cast<long long>(table.number(kChaveField).value_or(0));
     const long long parabolaZone =
-        static_cast<long long>(table.number("ZonaReferencia").value_or(0)) + 1;
+        static_cast<long long>(table.number(kZonaReferenciaField).value_or(0)) + 1;
     return FormatString(
                "Registro %d/%d",
                {static_cast<long long>(table.position()), static_cast<long long>(table.rowCount())},

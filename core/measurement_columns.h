@@ -5,9 +5,15 @@
 
 namespace zelvaro {
 
-// Names of the measurement table's columns that the model reads and writes.
-inline constexpr std::string_view kConstanteKColumn = "ConstanteK";
-inline constexpr std::string_view kZonaReferenciaColumn = "ZonaReferencia";
+// Field and index names of the measurement table: program vocabulary, written into and read
+// from the data packet exactly like this.
+inline constexpr std::string_view kMedidasField = "Medidas";
+inline constexpr std::string_view kZoneFieldPrefix = "Zona";
+inline constexpr std::string_view kChaveField = "Chave";
+inline constexpr std::string_view kConstanteKField = "ConstanteK";
+inline constexpr std::string_view kZonaReferenciaField = "ZonaReferencia";
+inline constexpr std::string_view kObservacoesField = "Observacoes";
+inline constexpr std::string_view kChaveIndex = "idxChave";
 
 // "Zona%d" of a 1-based zone number: the reading column of that zone.
 std::string ReadingColumnName(int zoneNumber);

@@ -122,14 +122,14 @@ void OpenTest::setParabolaZoneIndex(long double index) {
 void OpenTest::selectParabolaZone(int row) {
     setParabolaZoneIndex(static_cast<long double>(row) - 1);
     rows_.edit();
-    rows_.setNumber(kZonaReferenciaColumn, parameters_.ParabolaZoneIndex);
+    rows_.setNumber(kZonaReferenciaField, parameters_.ParabolaZoneIndex);
     rows_.post();
 }
 
 void OpenTest::leaveK() {
     // On an empty table edit() inserts a row, whose defaults set k to 0 before it is read.
     rows_.edit();
-    rows_.setNumber(kConstanteKColumn, static_cast<double>(parameters_.k));
+    rows_.setNumber(kConstanteKField, static_cast<double>(parameters_.k));
     rows_.post();
 }
 
@@ -267,8 +267,8 @@ int OpenTest::newRowDefaults() {
 
 void OpenTest::measurementDataChanged() {
     if (rows_.isBrowsing()) {
-        setK(rows_.number(kConstanteKColumn).value_or(0.0));
-        setParabolaZoneIndex(rows_.number(kZonaReferenciaColumn).value_or(0.0));
+        setK(rows_.number(kConstanteKField).value_or(0.0));
+        setParabolaZoneIndex(rows_.number(kZonaReferenciaField).value_or(0.0));
     }
     isReduced_ = false;
 }

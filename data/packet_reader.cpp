@@ -10,7 +10,7 @@
 #include "data/packet_text.h"
 #include "data/packet_values.h"
 #include "data/packet_vocabulary.h"
-#include "data/table_vocabulary.h"
+#include "core/measurement_columns.h"
 #include "data/xml_scanner.h"
 
 namespace zelvaro {

@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "data/table_error.h"
-#include "data/table_vocabulary.h"
+#include "core/measurement_columns.h"
 
 namespace zelvaro {
 
@@ -29,7 +29,7 @@ TableSchema::TableSchema(int zoneCount) : zoneCount_(zoneCount) {
 
 std::string TableSchema::name(int column) const {
     if (column == medidasColumn()) return std::string(kMedidasField);
-    if (isZoneColumn(column)) return zoneFieldName(column);
+    if (isZoneColumn(column)) return ReadingColumnName(column);
     if (column == chaveColumn()) return std::string(kChaveField);
     if (column == constanteKColumn()) return std::string(kConstanteKField);
     if (column == zonaReferenciaColumn()) return std::string(kZonaReferenciaField);

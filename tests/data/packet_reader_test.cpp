@@ -18,21 +18,10 @@ using test::makeTable;
 
 const QByteArray kProlog = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>  ";
 
-QByteArray fieldsOf(int zones) {
-    QByteArray fields = "<FIELD attrname=\"Medidas\" fieldtype=\"dateTime\"/>";
-    for (int zone = 1; zone <= zones; ++zone)
-        fields += "<FIELD attrname=\"Zona" + QByteArray::number(zone) + "\" fieldtype=\"r8\"/>";
-    return fields +
-           "<FIELD attrname=\"Chave\" fieldtype=\"i4\"/>"
-           "<FIELD attrname=\"ConstanteK\" fieldtype=\"r8\"/>"
-           "<FIELD attrname=\"ZonaReferencia\" fieldtype=\"i2\"/>"
-           "<FIELD attrname=\"Observacoes\" fieldtype=\"bin.hex\" SUBTYPE=\"Text\"/>";
-}
-
 // A packet of a 1-zone table with these PARAMS attributes and ROW elements.
 QByteArray packetOf(const QByteArray& params, const QByteArray& rows,
                     const QByteArray& prolog = kProlog) {
-    return prolog + "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>" + fieldsOf(1) +
+    return prolog + "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>" + test::packetFieldsOf(1) +
            "</FIELDS><PARAMS" + params + "/></METADATA><ROWDATA>" + rows +
            "</ROWDATA></DATAPACKET>";
 }
@@ -297,7 +286,8 @@ TEST(PacketReader, TakesItsColumnsFromThePacket) {
 
 TEST(PacketReader, RejectsPacketsItCannotRead) {
     const QByteArray valid = packetOf("", "<ROW Zona1=\"1\"/>");
-    const QByteArray fields = "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>" + fieldsOf(1);
+    const QByteArray fields =
+        "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>" + test::packetFieldsOf(1);
     QByteArray manyZones = "<DATAPACKET><METADATA><FIELDS>";
     for (int zone = 0; zone < 5000; ++zone)
         manyZones += "<FIELD attrname=\"Zona1\" fieldtype=\"r8\"/>";
@@ -315,7 +305,7 @@ TEST(PacketReader, RejectsPacketsItCannotRead) {
         {"a column missing",
          "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"Medidas\" fieldtype=\"dateTime\"/>"
          "</FIELDS></METADATA><ROWDATA/></DATAPACKET>"},
-        {"zero zones", "<DATAPACKET><METADATA><FIELDS>" + fieldsOf(0) +
+        {"zero zones", "<DATAPACKET><METADATA><FIELDS>" + test::packetFieldsOf(0) +
                            "</FIELDS></METADATA><ROWDATA/></DATAPACKET>"},
         {"a reading of another type",
          QByteArray(valid).replace("\"Zona1\" fieldtype=\"r8\"", "\"Zona1\" fieldtype=\"i4\"")},
@@ -359,8 +349,8 @@ TEST(PacketReader, EveryTruncationIsReadOrRejected) {
 }
 
 TEST(PacketReader, RejectsMoreRowsThanThePacketsSizeAccountsFor) {
-    QByteArray packet =
-        "<DATAPACKET><METADATA><FIELDS>" + fieldsOf(999) + "</FIELDS></METADATA><ROWDATA>";
+    QByteArray packet = "<DATAPACKET><METADATA><FIELDS>" + test::packetFieldsOf(999) +
+                        "</FIELDS></METADATA><ROWDATA>";
     for (int i = 0; i < 20000; ++i) packet += "<ROW/>";
     packet += "</ROWDATA></DATAPACKET>";
     EXPECT_THROW(readPacket(packet), PacketError);

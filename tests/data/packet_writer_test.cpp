@@ -18,14 +18,7 @@ const QByteArray kHead =
     "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>";
 
 QByteArray fieldsOf(int zones) {
-    QByteArray fields = "<FIELD attrname=\"Medidas\" fieldtype=\"dateTime\"/>";
-    for (int zone = 1; zone <= zones; ++zone)
-        fields += "<FIELD attrname=\"Zona" + QByteArray::number(zone) + "\" fieldtype=\"r8\"/>";
-    return fields +
-           "<FIELD attrname=\"Chave\" fieldtype=\"i4\"/>"
-           "<FIELD attrname=\"ConstanteK\" fieldtype=\"r8\"/>"
-           "<FIELD attrname=\"ZonaReferencia\" fieldtype=\"i2\"/>"
-           "<FIELD attrname=\"Observacoes\" fieldtype=\"bin.hex\" SUBTYPE=\"Text\"/></FIELDS>";
+    return test::packetFieldsOf(zones) + "</FIELDS>";
 }
 
 // The packet of a 1-zone table from its PARAMS on: what tests compare.

@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include <QByteArray>
+
 #include "core/measurement_rows.h"
 #include "data/measurement_table.h"
 
@@ -44,6 +46,18 @@ class RecordingEvents : public MeasurementEvents {
   private:
     MeasurementTable& table_;
 };
+
+// The FIELD elements of a table of `zones` zones, as the packet writer lays them out.
+inline QByteArray packetFieldsOf(int zones) {
+    QByteArray fields = "<FIELD attrname=\"Medidas\" fieldtype=\"dateTime\"/>";
+    for (int zone = 1; zone <= zones; ++zone)
+        fields += "<FIELD attrname=\"Zona" + QByteArray::number(zone) + "\" fieldtype=\"r8\"/>";
+    return fields +
+           "<FIELD attrname=\"Chave\" fieldtype=\"i4\"/>"
+           "<FIELD attrname=\"ConstanteK\" fieldtype=\"r8\"/>"
+           "<FIELD attrname=\"ZonaReferencia\" fieldtype=\"i2\"/>"
+           "<FIELD attrname=\"Observacoes\" fieldtype=\"bin.hex\" SUBTYPE=\"Text\"/>";
+}
 
 // A table of `zones` zones on a clock that stands at exampleTime().
 inline MeasurementTable makeTable(int zones) {

@@ -59,7 +59,14 @@ std::string_view cutOutPacket(std::string_view text) {
     static constexpr std::string_view kStart = "<?xml";
     static constexpr std::string_view kEnd = "</DATAPACKET>";
     const std::size_t end = text.find(kEnd);
-    if (end == std::string_view::npos) return {};
+    if (end == std::string_view::npos) {
+        // A packet that begins and never ends is a file cut short, not a test without rows:
+        // opening it as empty would hide the loss.
+        if (text.find(kStart) != std::string_view::npos) {
+            throw ProjectFileError("a tabela de dados termina antes de \"</DATAPACKET>\"");
+        }
+        return {};
+    }
     const std::size_t start = text.substr(0, end).find(kStart);
     if (start == std::string_view::npos) {
         throw ProjectFileError("a seção da tabela não começa com \"<?xml\"");

@@ -14,9 +14,9 @@ std::vector<std::string_view> findHeaderValues(std::string_view text,
                                                const std::vector<std::string_view>& keys);
 
 // The XML data packet inside the text of a project file: from the first "<?xml" through the
-// end of the first "</DATAPACKET>"; what follows is ignored. Empty when there is no
-// "</DATAPACKET>" (a file without a table). Throws ProjectFileError when "</DATAPACKET>"
-// has no "<?xml" before it.
+// end of the first "</DATAPACKET>"; what follows is ignored. Empty when there is neither
+// (a file without a table). Throws ProjectFileError when "</DATAPACKET>" has no "<?xml"
+// before it, or when "<?xml" begins a packet that no "</DATAPACKET>" ends.
 std::string_view cutOutPacket(std::string_view text);
 
 }  // namespace zelvaro

@@ -52,6 +52,9 @@ TEST(CliStatus, FilesThatDoNotLoadEndWithStatus2AndStayAsTheyWere) {
     } cases[] = {
         {"fewer radii than zones", "[ARRAY_HX]=\"40\"\r\n[NUMERO_ZONAS]=3\r\n"},
         {"packet end without start", "[ARRAY_HX]=\"40\"\r\n</DATAPACKET>"},
+        {"packet cut short",
+         "[ARRAY_HX]=\"40\"\r\n[NUMERO_ZONAS]=1\r\n[TABELA_DADOS]\r\n<?xml version=\"1.0\"?>"
+         "<DATAPACKET Version=\"2.0\"><METADATA>"},
         {"binary junk", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
     };
     for (const Case& c : cases) {

@@ -205,9 +205,6 @@ TEST_F(ProjectFile, IsLenientWithHeadersAndTableSection) {
          "[ARRAY_HX]=1;2;3\r\n[DIAMETRO_ESPELHO]=1.234,5\r\n[NUMERO_ZONAS]=3\r\n", 3, 0, 0, false},
         {"no table section: header and radii only", header("\"40\";\"60.5\";\"75\"", "3"), 3, 150,
          0, false},
-        {"an unfinished table section is no table",
-         header("\"40\";\"60.5\";\"75\"", "3") + packetText(3, kOneRowLog, row(1)).substr(0, 300),
-         3, 150, 0, false},
         {"text after </DATAPACKET> ignored",
          header("\"40\";\"60.5\";\"75\"", "3") + packetText(3, kOneRowLog, row(1)) +
              "\r\nlixo </DATAPACKET> \x01\xff",
@@ -239,6 +236,8 @@ TEST_F(ProjectFile, FailedLoadResetsAndLeavesTheFileAlone) {
         {"a radius too large for a double", header("\"40\";\"1E400\";\"75\"", "3")},
         {"</DATAPACKET> without <?xml", header(radii, "3") + "<DATAPACKET></DATAPACKET>"},
         {"a packet the reader rejects", header(radii, "3") + "<?xml?><x></DATAPACKET>"},
+        {"a packet cut before </DATAPACKET>",
+         header(radii, "3") + packetText(3, kOneRowLog, row(1)).substr(0, 300)},
         {"fewer zone columns than zones", header(radii, "3") + packetText(2)},
         {"more zone columns than zones", header(radii, "3") + packetText(4)},
         {"binary junk", std::string("\x00\xff\xfe<?xml\x00</DATAPACKET>", 22)},
@@ -265,12 +264,20 @@ TEST_F(ProjectFile, MalformedFilesEndInAnErrorOrInTheDefaults) {
     const QString original = files.path("a.pbl");
     session.save(original);
     const std::string good = ProjectFiles::read(original);
+    // Cut anywhere after "<?xml", the file has lost its table's end.
+    const std::size_t packetBegun = good.find("<?xml") + 5;
     for (std::size_t length = 0; length < good.size(); ++length) {
         SCOPED_TRACE(length);
         TestSession loaded(Separators::brazilian(), fixedClock);
+        const QString cut = files.write("cortado.pbl", good.substr(0, length));
+        if (length >= packetBegun) {
+            EXPECT_THROW(loaded.load(cut), ProjectFileError);
+            expectDefaults(loaded);
+            continue;
+        }
         try {
-            loaded.load(files.write("cortado.pbl", good.substr(0, length)));
-            EXPECT_LE(loaded.table().rowCount(), 1);
+            loaded.load(cut);
+            EXPECT_EQ(loaded.table().rowCount(), 0);
         } catch (const ProjectFileError&) {
             expectDefaults(loaded);
         }

@@ -56,7 +56,7 @@ TEST(ProjectText, CutsOutThePacket) {
         {"text after the packet ignored", "<?xml?></DATAPACKET>\r\ntrailing</DATAPACKET>",
          "<?xml?></DATAPACKET>"},
         {"first <?xml counts", "<?xml 1<?xml 2</DATAPACKET>", "<?xml 1<?xml 2</DATAPACKET>"},
-        {"no end marker: no packet", "[TABELA_DADOS]\r\n<?xml version=\"1.0\"?><DATAPACKET>", ""},
+        {"no packet", "[X]=1\r\n[TABELA_DADOS]\r\n", ""},
         {"nothing at all", "", ""},
     };
     for (const Case& c : cases) {
@@ -65,8 +65,9 @@ TEST(ProjectText, CutsOutThePacket) {
     }
 }
 
-TEST(ProjectText, RejectsAnEndMarkerWithoutAStart) {
-    for (const char* text : {"[TABELA_DADOS]\r\n</DATAPACKET>", "</DATAPACKET><?xml"}) {
+TEST(ProjectText, RejectsAPacketWithoutItsStartOrItsEnd) {
+    for (const char* text : {"[TABELA_DADOS]\r\n</DATAPACKET>", "</DATAPACKET><?xml",
+                             "[TABELA_DADOS]\r\n<?xml version=\"1.0\"?><DATAPACKET>"}) {
         SCOPED_TRACE(text);
         EXPECT_THROW(cutOutPacket(text), ProjectFileError);
     }

@@ -37,7 +37,7 @@ void MeasurementTable::clear() {
 }
 
 QByteArray MeasurementTable::savePacket() {
-    if (state_ == State::Inactive) throw TableError("the measurement table is not open");
+    if (state_ == State::Inactive) throw TableError("a tabela de medidas não está aberta");
     completePending();
     return writePacket(rows_);
 }
@@ -180,17 +180,17 @@ const RowRecord* MeasurementTable::currentRecord() const {
 
 int MeasurementTable::numberColumn(std::string_view name) const {
     const int column = schema().indexOf(name);
-    if (column < 0) throw MissingColumnError("no column " + std::string(name));
+    if (column < 0) throw MissingColumnError("não há a coluna " + std::string(name));
     requireNumberColumn(column);
     return column;
 }
 
 void MeasurementTable::requireNumberColumn(int column) const {
     if (column < 0 || column >= schema().columnCount())
-        throw MissingColumnError("no column " + std::to_string(column));
+        throw MissingColumnError("não há a coluna " + std::to_string(column));
     const ColumnKind kind = schema().kind(column);
     if (kind == ColumnKind::DateTime || kind == ColumnKind::Memo)
-        throw TableError("not a number column: " + schema().name(column));
+        throw TableError("a coluna não é numérica: " + schema().name(column));
 }
 
 std::optional<double> MeasurementTable::number(std::string_view column) const {
@@ -235,7 +235,7 @@ void MeasurementTable::setMemo(const QString& text) {
 }
 
 RowRecord& MeasurementTable::editBuffer() {
-    if (isBrowsing()) throw TableError("no row is being edited or inserted");
+    if (isBrowsing()) throw TableError("nenhum registro em edição ou inserção");
     return buffer_;
 }
 

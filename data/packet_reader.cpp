@@ -32,7 +32,7 @@ struct FieldDefinition {
 
 TableSchema schemaOf(const std::vector<FieldDefinition>& fields) {
     const int zoneCount = static_cast<int>(fields.size()) - TableSchema::kExtraColumns;
-    if (zoneCount < 1) throw PacketError("the packet's columns are not a measurement table");
+    if (zoneCount < 1) throw PacketError("as colunas do pacote não são uma tabela de medidas");
     const TableSchema schema(zoneCount);
     for (int column = 0; column < schema.columnCount(); ++column) {
         const FieldDefinition& field = fields[column];
@@ -40,7 +40,7 @@ TableSchema schemaOf(const std::vector<FieldDefinition>& fields) {
         const bool memo = kind == ColumnKind::Memo;
         if (field.name != schema.name(column) || field.type != packet::fieldType(kind) ||
             (memo && field.subtype != packet::kTextSubtype))
-            throw PacketError("unexpected column " + field.name + " in the packet");
+            throw PacketError("coluna inesperada no pacote: " + field.name);
     }
     return schema;
 }
@@ -54,7 +54,7 @@ std::vector<LogEntry> parseChangeLog(std::string_view text) {
             std::from_chars(text.data() + at, text.data() + text.size(), number);
         const std::size_t stop = static_cast<std::size_t>(end - text.data());
         if (error != std::errc() || (stop < text.size() && text[stop] != ' '))
-            throw PacketError("CHANGE_LOG holds something else than numbers");
+            throw PacketError("CHANGE_LOG contém algo além de números");
         numbers.push_back(number);
         at = stop;
     }
@@ -105,9 +105,9 @@ VersionedRows PacketParser::read() {
         token = scanner_.next();
     }
     if (token != Token::EndTag || scanner_.name() != packet::kMetadata)
-        throw PacketError("METADATA holds more than FIELDS and PARAMS");
+        throw PacketError("METADATA contém mais que FIELDS e PARAMS");
     if (scanner_.next() != Token::StartTag || scanner_.name() != packet::kRowData)
-        throw PacketError("the packet has no ROWDATA");
+        throw PacketError("o pacote não tem ROWDATA");
     readRows();
     expectEnd(packet::kDataPacket);
     linkVersions();
@@ -116,12 +116,12 @@ VersionedRows PacketParser::read() {
 
 void PacketParser::expectStart(std::string_view name) {
     if (scanner_.next() != Token::StartTag || scanner_.name() != name || scanner_.isEmptyElement())
-        throw PacketError("the packet lacks " + std::string(name));
+        throw PacketError("falta " + std::string(name) + " no pacote");
 }
 
 void PacketParser::expectEnd(std::string_view name) {
     if (scanner_.next() != Token::EndTag || scanner_.name() != name)
-        throw PacketError("the packet's " + std::string(name) + " is not closed");
+        throw PacketError("o elemento " + std::string(name) + " do pacote não está fechado");
 }
 
 void PacketParser::closeElement(std::string_view name) {
@@ -132,7 +132,7 @@ TableSchema PacketParser::readFields() {
     std::vector<FieldDefinition> fields;
     Token token;
     while ((token = scanner_.next()) == Token::StartTag && scanner_.name() == packet::kField) {
-        if (fields.size() == kMaxColumns) throw PacketError("the packet has too many columns");
+        if (fields.size() == kMaxColumns) throw PacketError("o pacote tem colunas demais");
         FieldDefinition field;
         for (const XmlScanner::Attribute& attribute : scanner_.attributes()) {
             const std::string_view value = XmlScanner::value(attribute, scratch_);
@@ -147,7 +147,7 @@ TableSchema PacketParser::readFields() {
         closeElement(packet::kField);
     }
     if (token != Token::EndTag || scanner_.name() != packet::kFields)
-        throw PacketError("FIELDS holds more than FIELD");
+        throw PacketError("FIELDS contém mais que FIELD");
     return schemaOf(fields);
 }
 
@@ -162,18 +162,18 @@ void PacketParser::readRows() {
     if (scanner_.isEmptyElement()) return;
     Token token;
     while ((token = scanner_.next()) == Token::StartTag) {
-        if (scanner_.name() != packet::kRow) throw PacketError("ROWDATA holds more than ROW");
+        if (scanner_.name() != packet::kRow) throw PacketError("ROWDATA contém mais que ROW");
         readRow();
         closeElement(packet::kRow);
     }
     if (token != Token::EndTag || scanner_.name() != packet::kRowData)
-        throw PacketError("the packet's ROWDATA is not closed");
+        throw PacketError("o ROWDATA do pacote não está fechado");
 }
 
 void PacketParser::readRow() {
     const std::size_t recordBytes = static_cast<std::size_t>(schema_.zoneCount()) * sizeof(double);
     if ((versions_.size() + 1) * recordBytes > recordBudget_)
-        throw PacketError("the packet holds more rows than its size accounts for");
+        throw PacketError("o pacote tem mais registros do que seu tamanho comporta");
     RowVersion version;
     version.record = RowRecord(schema_.zoneCount());
     seen_.assign(static_cast<std::size_t>(schema_.columnCount()), 0);
@@ -187,7 +187,7 @@ void PacketParser::readRow() {
         }
         const int column = schema_.indexOf(attribute.name);
         if (column < 0) continue;
-        if (seen_[column]++) throw PacketError("a ROW names a column twice");
+        if (seen_[column]++) throw PacketError("um ROW repete uma coluna");
         storeValue(version.record, column, XmlScanner::value(attribute, scratch_));
     }
     memoLeftOut_.push_back(!seen_[schema_.observacoesColumn()]);

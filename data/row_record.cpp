@@ -13,7 +13,7 @@ template <typename Int>
 Int checkedInteger(double value) {
     const double rounded = std::nearbyint(value);
     if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max())
-        throw TableError("integer column value out of range");
+        throw TableError("valor fora do intervalo da coluna inteira");
     return static_cast<Int>(rounded);
 }
 
@@ -53,7 +53,7 @@ std::optional<double> RowRecord::number(const TableSchema& schema, int column) c
 }
 
 void RowRecord::setNumber(const TableSchema& schema, int column, std::optional<double> value) {
-    if (value && !std::isfinite(*value)) throw TableError("a number must be finite");
+    if (value && !std::isfinite(*value)) throw TableError("um número deve ser finito");
     if (schema.isZoneColumn(column))
         readings[column - 1] = value.value_or(kEmptyReading);
     else if (column == schema.constanteKColumn())

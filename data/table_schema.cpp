@@ -24,7 +24,7 @@ int zoneNumberOf(std::string_view name) {
 
 TableSchema::TableSchema(int zoneCount) : zoneCount_(zoneCount) {
     if (zoneCount < 1 || zoneCount > kMaxZoneCount)
-        throw TableError("zone count outside 1 to 999: " + std::to_string(zoneCount));
+        throw TableError("número de zonas fora de 1 a 999: " + std::to_string(zoneCount));
 }
 
 std::string TableSchema::name(int column) const {

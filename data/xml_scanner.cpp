@@ -20,7 +20,7 @@ bool startsWith(std::string_view text, std::size_t at, std::string_view prefix) 
 }
 
 [[noreturn]] void truncated() {
-    throw PacketError("data packet truncated");
+    throw PacketError("o pacote de dados termina antes do fim");
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ XmlScanner::Token XmlScanner::next() {
         } else if (startsWith(text_, pos_, "<![CDATA[")) {
             skipPast("]]>");
         } else if (startsWith(text_, pos_, "<!")) {
-            throw PacketError("document type declarations are not read");
+            throw PacketError("declarações de tipo de documento não são lidas");
         } else if (startsWith(text_, pos_, "</")) {
             readEndTag();
             return Token::EndTag;
@@ -70,7 +70,7 @@ std::string_view XmlScanner::readName() {
     const std::size_t start = pos_;
     while (pos_ < text_.size() && !endsName(text_[pos_])) ++pos_;
     if (pos_ == text_.size()) truncated();
-    if (pos_ == start) throw PacketError("a name is missing in a tag");
+    if (pos_ == start) throw PacketError("falta um nome numa marca");
     return text_.substr(start, pos_ - start);
 }
 
@@ -80,7 +80,7 @@ void XmlScanner::readEndTag() {
     emptyElement_ = false;
     attributes_.clear();
     skipSpaces();
-    if (peek() != '>') throw PacketError("malformed end tag");
+    if (peek() != '>') throw PacketError("marca de fechamento malformada");
     ++pos_;
 }
 
@@ -98,7 +98,7 @@ void XmlScanner::readStartTag() {
         }
         if (c == '/') {
             ++pos_;
-            if (peek() != '>') throw PacketError("malformed empty-element tag");
+            if (peek() != '>') throw PacketError("marca de elemento vazio malformada");
             ++pos_;
             emptyElement_ = true;
             return;
@@ -111,17 +111,17 @@ void XmlScanner::readAttribute() {
     Attribute attribute;
     attribute.name = readName();
     skipSpaces();
-    if (peek() != '=') throw PacketError("an attribute without a value");
+    if (peek() != '=') throw PacketError("atributo sem valor");
     ++pos_;
     skipSpaces();
     const char quote = peek();
-    if (quote != '"' && quote != '\'') throw PacketError("an attribute value without quotes");
+    if (quote != '"' && quote != '\'') throw PacketError("valor de atributo sem aspas");
     const std::size_t start = ++pos_;
     pos_ = text_.find(quote, start);
     if (pos_ == std::string_view::npos) truncated();
     for (std::size_t i = start; i < pos_; ++i) {
         const char c = text_[i];
-        if (c == '<') throw PacketError("\"<\" inside an attribute value");
+        if (c == '<') throw PacketError("\"<\" dentro de um valor de atributo");
         if (c == '&' || c == '\r' || c == '\n' || c == '\t') attribute.needsUnescaping = true;
     }
     attribute.raw = text_.substr(start, pos_ - start);
@@ -132,7 +132,7 @@ void XmlScanner::readAttribute() {
 std::string_view XmlScanner::value(const Attribute& attribute, std::string& scratch) {
     if (!attribute.needsUnescaping) return attribute.raw;
     if (!unescapeAttribute(attribute.raw, scratch))
-        throw PacketError("a bad reference in an attribute value");
+        throw PacketError("referência inválida num valor de atributo");
     return scratch;
 }
 

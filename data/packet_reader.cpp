@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "core/measurement_columns.h"
 #include "data/base64.h"
 #include "data/packet_text.h"
 #include "data/packet_values.h"
 #include "data/packet_vocabulary.h"
-#include "core/measurement_columns.h"
 #include "data/xml_scanner.h"
 
 namespace zelvaro {

@@ -48,7 +48,8 @@ std::string_view declaredEncoding(std::string_view text) {
 PacketText::PacketText(std::string_view bytes) {
     const bool marked = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
     if (marked) bytes.remove_prefix(kByteOrderMark.size());
-    if (bytes.empty() || bytes.front() != '<') throw PacketError("um pacote de dados começa com \"<\"");
+    if (bytes.empty() || bytes.front() != '<')
+        throw PacketError("um pacote de dados começa com \"<\"");
     const bool utf8 =
         marked || isAscii(bytes) || (isUtf8Name(declaredEncoding(bytes)) && isValidUtf8(bytes));
     if (utf8) {

@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "data/table_error.h"
 #include "core/measurement_columns.h"
+#include "data/table_error.h"
 
 namespace zelvaro {
 

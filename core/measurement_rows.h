@@ -8,14 +8,14 @@ namespace zelvaro {
 
 // A reading, k or reference-zone column that the table does not have.
 class MissingColumnError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // The measurement table as the mirror model sees it: one row per measuring run, a current
 // row, browse/edit/insert states. The table itself lives in data/.
 class MeasurementRows {
-public:
+  public:
     virtual ~MeasurementRows() = default;
 
     // Recreates the table, empty, with `zoneCount` reading columns "Zona1".."ZonaN";
@@ -37,7 +37,7 @@ public:
 
 // What the table tells the model.
 class MeasurementEvents {
-public:
+  public:
     virtual ~MeasurementEvents() = default;
 
     // A row is being inserted: returns its ZonaReferencia; the model resets k to 0.

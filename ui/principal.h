@@ -8,7 +8,7 @@ namespace zelvaro {
 class TfrmPrincipal : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmPrincipal(QWidget* parent = nullptr);
 };
 

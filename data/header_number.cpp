@@ -6,7 +6,18 @@
 
 namespace zelvaro {
 
+namespace {
+
+bool hasDigitBeforeExponent(std::string_view text) {
+    const std::string_view mantissa = text.substr(0, text.find_first_of("Ee"));
+    return mantissa.find_first_of("0123456789") != std::string_view::npos;
+}
+
+}  // namespace
+
 std::optional<long double> parseHeaderNumber(std::string_view text, const Separators& seps) {
+    // Unlike a field, the file reader does not take a lone separator for 0.
+    if (!hasDigitBeforeExponent(text)) return std::nullopt;
     if (auto value = ParseNumber(text, seps)) return value;
     // The thousands separator only has to differ from the decimal one: the parser never
     // accepts it.

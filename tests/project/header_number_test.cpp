@@ -27,6 +27,8 @@ TEST(HeaderNumber, ReadsUnderEitherDecimalSeparator) {
         {"both separators, point", Separators::english(), "1,234.5", std::nullopt},
         {"empty", Separators::brazilian(), "", std::nullopt},
         {"letters", Separators::english(), "abc", std::nullopt},
+        {"a lone separator", Separators::brazilian(), ",", std::nullopt},
+        {"no digit before the exponent", Separators::english(), " .E2", std::nullopt},
         {"overflow", Separators::english(), "1E99999", std::nullopt},
     };
     for (const Case& c : cases) {

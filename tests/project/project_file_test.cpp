@@ -233,6 +233,7 @@ TEST_F(ProjectFile, FailedLoadResetsAndLeavesTheFileAlone) {
         {"no radius list", "[NUMERO_ZONAS]=2\r\n[DIAMETRO_ESPELHO]=150\r\n"},
         {"a radius that is not a number", header("\"40\";\"x\";\"75\"", "3") + packetText(3)},
         {"an empty radius", header("\"40\";;\"75\"", "3") + packetText(3)},
+        {"a radius without a digit", header("\"40\";\",\";\"75\"", "3") + packetText(3)},
         {"a radius too large for a double", header("\"40\";\"1E400\";\"75\"", "3")},
         {"</DATAPACKET> without <?xml", header(radii, "3") + "<DATAPACKET></DATAPACKET>"},
         {"a packet the reader rejects", header(radii, "3") + "<?xml?><x></DATAPACKET>"},

@@ -14,6 +14,7 @@ namespace zelvaro {
 namespace {
 
 using test::appendRow;
+using test::editedAB;
 using test::makeTable;
 
 const QByteArray kProlog = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>  ";
@@ -46,18 +47,6 @@ void expectSameContent(const VersionedRows& a, const VersionedRows& b) {
             << "version " << i + 1;
     }
     EXPECT_EQ(a.changeLog(), b.changeLog());
-}
-
-// A and B inserted, A's reading edited.
-MeasurementTable editedAB() {
-    MeasurementTable table = makeTable(1);
-    appendRow(table, {1.0});
-    appendRow(table, {2.0});
-    table.first();
-    table.edit();
-    table.setNumber("Zona1", 1.5);
-    table.post();
-    return table;
 }
 
 TEST(PacketReader, ReadsBackTheCurrentRowsInKeyOrder) {

@@ -54,13 +54,7 @@ TEST(PacketWriter, WritesAnEmptyTable) {
 }
 
 TEST(PacketWriter, WritesEveryVersionAndTheLogAfterAnEdit) {
-    MeasurementTable table = makeTable(1);
-    appendRow(table, {1.0});
-    appendRow(table, {2.0});
-    table.first();
-    table.edit();
-    table.setNumber("Zona1", 1.5);
-    table.post();
+    MeasurementTable table = test::editedAB();
 
     EXPECT_EQ(tailOf(table.savePacket()),
               "<PARAMS CHANGE_LOG=\"1 0 4 2 0 4 3 1 8\"/></METADATA><ROWDATA>" +

@@ -74,4 +74,16 @@ inline void appendRow(MeasurementTable& table, const std::vector<std::optional<d
     table.post();
 }
 
+// Rows A (1) and B (2) inserted, then A's reading edited to 1.5.
+inline MeasurementTable editedAB() {
+    MeasurementTable table = makeTable(1);
+    appendRow(table, {1.0});
+    appendRow(table, {2.0});
+    table.first();
+    table.edit();
+    table.setNumber("Zona1", 1.5);
+    table.post();
+    return table;
+}
+
 }  // namespace zelvaro::test

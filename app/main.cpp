@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "ui/principal.h"
+#include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

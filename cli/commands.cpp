@@ -11,8 +11,8 @@
 #include "cli/usage_text.h"
 #include "core/reduction_errors.h"
 #include "data/file_bytes.h"
+#include "data/project.h"
 #include "data/project_file_error.h"
-#include "data/test_session.h"
 
 namespace zelvaro {
 
@@ -40,9 +40,9 @@ void reportReductionFailure(std::ostream& err, const ReductionFailed& failure) {
 }
 
 // Opens the file as "&Abrir" does, reduction of the last row included.
-void open(TestSession& session, const std::string& file, std::ostream& err) {
+void open(Project& project, const std::string& file, std::ostream& err) {
     try {
-        session.load(pathOf(file));
+        project.load(pathOf(file));
     } catch (const ProjectFileError& error) {
         fail(err, kExitFileError, std::string(kLoadError) + ": " + error.what());
     } catch (const ReductionFailed& failure) {
@@ -52,35 +52,35 @@ void open(TestSession& session, const std::string& file, std::ostream& err) {
 
 void reduce(const ReduceCommand& command, const Separators& seps, std::ostream& out,
             std::ostream& err) {
-    TestSession session(seps);
-    open(session, command.file, err);
+    Project project(seps);
+    open(project, command.file, err);
     if (command.row) {
-        const int rows = session.table().rowCount();
+        const int rows = project.table().rowCount();
         if (*command.row > rows) {
             throw UsageError("o arquivo tem " + std::to_string(rows) +
                              " registros; não há o registro " + std::to_string(*command.row));
         }
         try {
-            session.reduceRow(*command.row - 1);
+            project.reduceRow(*command.row - 1);
         } catch (const ReductionFailed& failure) {
             reportReductionFailure(err, failure);
         }
     }
-    out << (command.json ? reductionJson(session) : reductionText(session));
+    out << (command.json ? reductionJson(project) : reductionText(project));
 }
 
 void listRows(const RowsCommand& command, const Separators& seps, std::ostream& out,
               std::ostream& err) {
-    TestSession session(seps);
-    open(session, command.file, err);
-    out << (command.csv ? rowsCsv(session.table(), seps) : rowsText(session.table(), seps));
+    Project project(seps);
+    open(project, command.file, err);
+    out << (command.csv ? rowsCsv(project.table(), seps) : rowsText(project.table(), seps));
 }
 
 void importFile(const ImportCommand& command, const Separators& seps, std::ostream& err) {
-    TestSession session(seps);
+    Project project(seps);
     try {
         const QByteArray csv = readFileBytes(pathOf(command.readings));
-        importReadings(session, command,
+        importReadings(project, command,
                        std::string_view(csv.constData(), static_cast<std::size_t>(csv.size())));
     } catch (const ProjectFileError& error) {
         fail(err, kExitFileError, std::string(kLoadError) + ": " + error.what());
@@ -88,7 +88,7 @@ void importFile(const ImportCommand& command, const Separators& seps, std::ostre
         fail(err, kExitFileError, std::string(kLoadError) + ": " + error.what());
     }
     try {
-        session.save(pathOf(command.out));
+        project.save(pathOf(command.out));
     } catch (const ProjectFileError& error) {
         fail(err, kExitFileError, std::string(kSaveError) + ": " + error.what());
     }

@@ -4,8 +4,8 @@
 
 #include "cli/json_writer.h"
 #include "cli/row_texts.h"
-#include "cli/symbol_text.h"
 #include "core/measurement_columns.h"
+#include "core/symbol_text.h"
 
 namespace zelvaro {
 
@@ -38,9 +38,9 @@ void writeGeometry(JsonWriter& json, const ZoneGeometry& geometry) {
     writeArray(json, "Ac", geometry.Ac);
 }
 
-void writeReduction(JsonWriter& json, const OpenTest& test) {
-    const ReductionResult& r = test.result();
-    writeArray(json, "Readings", test.readings());
+void writeReduction(JsonWriter& json, const Mirror& mirror) {
+    const ReductionResult& r = mirror.result();
+    writeArray(json, "Readings", mirror.readings());
     const std::pair<const char*, const std::vector<double>*> arrays[] = {
         {"Residual", &r.Residual},
         {"Reduction", &r.Reduction},
@@ -60,9 +60,9 @@ void writeReduction(JsonWriter& json, const OpenTest& test) {
     json.key("PeakError");
     json.number(r.PeakError);
     json.key("PeakErrorWaves");
-    json.string(symbolText(test.peakErrorTexts().waves));
+    json.string(symbolText(mirror.peakErrorTexts().waves));
     json.key("PeakErrorFraction");
-    json.string(symbolText(test.peakErrorTexts().fraction));
+    json.string(symbolText(mirror.peakErrorTexts().fraction));
 }
 
 void writeNoReduction(JsonWriter& json) {
@@ -121,22 +121,22 @@ void writeRows(JsonWriter& json, const VersionedRows& rows) {
 
 }  // namespace
 
-std::string reductionJson(const TestSession& session) {
-    const OpenTest& test = session.test();
-    const MeasurementTable& table = session.table();
+std::string reductionJson(const Project& project) {
+    const Mirror& mirror = project.mirror();
+    const MeasurementTable& table = project.table();
     JsonWriter json;
     json.beginObject();
-    writeParameters(json, test.parameters());
-    writeGeometry(json, test.geometry());
+    writeParameters(json, mirror.parameters());
+    writeGeometry(json, mirror.geometry());
     const bool hasRows = table.rowCount() > 0;
     if (hasRows) {
-        writeReduction(json, test);
+        writeReduction(json, mirror);
     } else {
         writeNoReduction(json);
     }
     json.key(kChaveField);
     if (hasRows) {
-        json.optionalNumber(table.number(kChaveField));
+        json.optionalNumber(table.number(table.schema().chaveColumn()));
     } else {
         json.null();
     }

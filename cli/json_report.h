@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/test_session.h"
+#include "data/project.h"
 
 namespace zelvaro {
 
@@ -11,6 +11,6 @@ namespace zelvaro {
 // the reduction), Rms, Strehl, PeakError, the two texts of the largest error, the key of the
 // reduced row and the current rows of the table. Without rows the readings, the results and
 // the key are null.
-std::string reductionJson(const TestSession& session);
+std::string reductionJson(const Project& project);
 
 }  // namespace zelvaro

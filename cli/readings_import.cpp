@@ -49,13 +49,13 @@ int zoneCountOf(const Record& header, const ImportCommand& command) {
     return zones;
 }
 
-void typeMirror(OpenTest& test, const ImportCommand& command, int zones) {
-    test.setD(command.D);
-    test.setR(command.R);
-    test.setZoneCount(zones);
-    if (command.Lambda) test.setLambda(*command.Lambda);
-    if (command.b) test.setB(*command.b);
-    test.setReductionZoneIndex(command.reductionZone.value_or(1) - 1);
+void typeMirror(Mirror& mirror, const ImportCommand& command, int zones) {
+    mirror.setD(command.D);
+    mirror.setR(command.R);
+    mirror.setZoneCount(zones);
+    if (command.Lambda) mirror.setLambda(*command.Lambda);
+    if (command.b) mirror.setB(*command.b);
+    mirror.setReductionZoneIndex(command.reductionZone.value_or(1) - 1);
 }
 
 // Table column of each CSV column, -1 for a column that is not taken over.
@@ -123,15 +123,15 @@ void insertRow(MeasurementTable& table, const Record& record, const std::vector<
 
 }  // namespace
 
-void importReadings(TestSession& session, const ImportCommand& command, std::string_view csv) {
+void importReadings(Project& project, const ImportCommand& command, std::string_view csv) {
     const std::vector<Record> records = parseCsv(csv);
     if (records.empty()) throw ImportError("o CSV está vazio");
     const Record& header = records.front();
     const int zones = zoneCountOf(header, command);
-    typeMirror(session.test(), command, zones);
-    MeasurementTable& table = session.table();
+    typeMirror(project.mirror(), command, zones);
+    MeasurementTable& table = project.table();
     const std::vector<int> columns = tableColumns(header, table.schema());
-    const Separators& seps = session.test().separators();
+    const Separators& seps = project.mirror().separators();
     for (std::size_t line = 1; line < records.size(); ++line) {
         try {
             insertRow(table, records[line], columns, seps);

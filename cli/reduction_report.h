@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/test_session.h"
+#include "data/project.h"
 
 namespace zelvaro {
 
@@ -10,6 +10,6 @@ namespace zelvaro {
 // labels and display texts of the main window's fields, the results, and the table of
 // variables in aligned columns. Without rows: the mirror data, the zone geometry and a word
 // that there are no readings.
-std::string reductionText(const TestSession& session);
+std::string reductionText(const Project& project);
 
 }  // namespace zelvaro

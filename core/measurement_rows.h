@@ -2,11 +2,10 @@
 
 #include <optional>
 #include <stdexcept>
-#include <string_view>
 
 namespace zelvaro {
 
-// A reading, k or reference-zone column that the table does not have.
+// A reading column that the table does not have.
 class MissingColumnError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
@@ -18,8 +17,8 @@ class MeasurementRows {
   public:
     virtual ~MeasurementRows() = default;
 
-    // Recreates the table, empty, with `zoneCount` reading columns "Zona1".."ZonaN";
-    // rows and change log are lost.
+    // Recreates the table, empty, with one reading column per zone; rows and change log are
+    // lost.
     virtual void rebuild(int zoneCount) = 0;
     virtual int rowCount() const = 0;
     // True when no row is being edited or inserted.
@@ -28,11 +27,15 @@ class MeasurementRows {
     virtual void edit() = 0;
     // Posts the row being edited or inserted, also a new row nobody changed.
     virtual void post() = 0;
-    // The number in `column` of the current row; no value for an empty cell or when there
-    // is no current row. Throws MissingColumnError when the table has no such column.
-    virtual std::optional<double> number(std::string_view column) const = 0;
-    // Stores into the row being edited or inserted.
-    virtual void setNumber(std::string_view column, std::optional<double> value) = 0;
+
+    // Values of the current row; no value for an empty cell or when there is no current row.
+    // The reading of a 1-based zone throws MissingColumnError when the table has no such zone.
+    virtual std::optional<double> reading(int zoneNumber) const = 0;
+    virtual std::optional<double> constantK() const = 0;
+    virtual std::optional<double> parabolaZone() const = 0;
+    // Store into the row being edited or inserted.
+    virtual void setConstantK(double k) = 0;
+    virtual void setParabolaZone(int zoneIndex) = 0;
 };
 
 // What the table tells the model.

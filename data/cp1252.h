@@ -7,10 +7,11 @@
 
 namespace zelvaro {
 
-// Windows-1252, the 8-bit code page of the notes in a data packet (Qt has no codec for it).
+// Windows-1252, the 8-bit code page of the notes in a data packet. Ours rather than Qt's ICU
+// codec for it: that one writes 0x1A for a character outside the code page, this one "?".
 // Decoding maps every byte: the five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F,
 // 0x90, 0x9D) become the control characters of the same number, so bytes survive a decode
-// and encode unchanged. Encoding writes "?" for each character outside the code page.
+// and encode unchanged.
 QString fromCp1252(std::string_view bytes);
 std::string toCp1252(QStringView text);
 

@@ -6,15 +6,8 @@
 
 namespace zelvaro {
 
-int daysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
 std::optional<LocalDateTime> LocalDateTime::make(int year, int month, int day, int msecOfDay) {
-    if (year < 1 || year > 9999 || month < 1 || month > 12) return std::nullopt;
-    if (day < 1 || day > daysInMonth(year, month)) return std::nullopt;
+    if (year < 1 || year > 9999 || !QDate::isValid(year, month, day)) return std::nullopt;
     if (msecOfDay < 0 || msecOfDay >= kMsecsPerDay) return std::nullopt;
     return LocalDateTime{static_cast<std::int16_t>(year), static_cast<std::uint8_t>(month),
                          static_cast<std::uint8_t>(day), msecOfDay};

@@ -34,6 +34,4 @@ struct LocalDateTime {
     friend bool operator!=(const LocalDateTime& a, const LocalDateTime& b) { return !(a == b); }
 };
 
-int daysInMonth(int year, int month);
-
 }  // namespace zelvaro

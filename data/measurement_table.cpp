@@ -25,6 +25,7 @@ void MeasurementTable::removeObserver(MeasurementTableObserver* observer) {
 void MeasurementTable::rebuild(int zoneCount) {
     const TableSchema schema(zoneCount);
     rows_ = VersionedRows(schema);
+    ++revision_;
     state_ = State::Browse;
     current_ = -1;
     buffer_ = RowRecord();
@@ -46,10 +47,16 @@ void MeasurementTable::loadPacket(QByteArrayView packet) {
     std::optional<VersionedRows> loaded = readPacket(packet);
     if (!loaded) return;
     rows_ = std::move(*loaded);
+    ++revision_;
     state_ = State::Browse;
     current_ = rowCount() > 0 ? 0 : -1;
     buffer_ = RowRecord();
     notify({Kind::Reset});
+}
+
+bool MeasurementTable::hasPendingChange() const {
+    if (state_ == State::Insert) return bufferChanged_;
+    return state_ == State::Edit && !buffer_.sameBytes(rows_.row(current_));
 }
 
 int MeasurementTable::currentRow() const {
@@ -138,6 +145,7 @@ void MeasurementTable::post() {
     if (state_ == State::Insert) {
         const int from = rowCount();
         current_ = rows_.insert(std::move(buffer_));
+        ++revision_;
         state_ = State::Browse;
         notify(current_ == from ? TableChange{Kind::RowChanged, from}
                                 : TableChange{Kind::RowMoved, from, current_});
@@ -150,6 +158,7 @@ void MeasurementTable::post() {
             return;
         }
         current_ = *to;
+        ++revision_;
         notify(*to == from ? TableChange{Kind::RowChanged, from}
                            : TableChange{Kind::RowMoved, from, *to});
     }
@@ -178,23 +187,12 @@ const RowRecord* MeasurementTable::currentRecord() const {
     return current_ >= 0 ? &rows_.row(current_) : nullptr;
 }
 
-int MeasurementTable::numberColumn(std::string_view name) const {
-    const int column = schema().indexOf(name);
-    if (column < 0) throw MissingColumnError("não há a coluna " + std::string(name));
-    requireNumberColumn(column);
-    return column;
-}
-
 void MeasurementTable::requireNumberColumn(int column) const {
     if (column < 0 || column >= schema().columnCount())
         throw MissingColumnError("não há a coluna " + std::to_string(column));
     const ColumnKind kind = schema().kind(column);
     if (kind == ColumnKind::DateTime || kind == ColumnKind::Memo)
         throw TableError("a coluna não é numérica: " + schema().name(column));
-}
-
-std::optional<double> MeasurementTable::number(std::string_view column) const {
-    return number(numberColumn(column));
 }
 
 std::optional<double> MeasurementTable::number(int column) const {
@@ -204,14 +202,33 @@ std::optional<double> MeasurementTable::number(int column) const {
     return record->number(schema(), column);
 }
 
-void MeasurementTable::setNumber(std::string_view column, std::optional<double> value) {
-    setNumber(numberColumn(column), value);
-}
-
 void MeasurementTable::setNumber(int column, std::optional<double> value) {
     requireNumberColumn(column);
     editBuffer().setNumber(schema(), column, value);
     bufferStored();
+}
+
+std::optional<double> MeasurementTable::reading(int zoneNumber) const {
+    if (!schema().isZoneColumn(zoneNumber)) {
+        throw MissingColumnError("não há a coluna da zona " + std::to_string(zoneNumber));
+    }
+    return number(TableSchema::zoneColumn(zoneNumber - 1));
+}
+
+std::optional<double> MeasurementTable::constantK() const {
+    return number(schema().constanteKColumn());
+}
+
+std::optional<double> MeasurementTable::parabolaZone() const {
+    return number(schema().zonaReferenciaColumn());
+}
+
+void MeasurementTable::setConstantK(double k) {
+    setNumber(schema().constanteKColumn(), k);
+}
+
+void MeasurementTable::setParabolaZone(int zoneIndex) {
+    setNumber(schema().zonaReferenciaColumn(), zoneIndex);
 }
 
 std::optional<LocalDateTime> MeasurementTable::dateTime() const {

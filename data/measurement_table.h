@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -62,6 +63,11 @@ class MeasurementTable final : public MeasurementRows {
     void loadPacket(QByteArrayView packet);
 
     State state() const { return state_; }
+    // Grows with every change a save would write: a posted row or edit, a rebuild, a clear, a
+    // load.
+    std::uint64_t revision() const { return revision_; }
+    // True while a row being edited or inserted holds something a save would post.
+    bool hasPendingChange() const;
     bool isBrowsing() const override { return state_ != State::Edit && state_ != State::Insert; }
     const TableSchema& schema() const { return rows_.schema(); }
     const VersionedRows& versions() const { return rows_; }
@@ -92,12 +98,16 @@ class MeasurementTable final : public MeasurementRows {
     void remove() {}
 
     // Values of the current row. Numbers are those of the numeric columns (Zona%d, Chave,
-    // ConstanteK, ZonaReferencia); an unknown name throws MissingColumnError, a column of
-    // another kind TableError. Storing needs the edit or insert state (TableError otherwise).
-    std::optional<double> number(std::string_view column) const override;
+    // ConstanteK, ZonaReferencia); a column outside the table throws MissingColumnError, a
+    // column of another kind TableError. Storing needs the edit or insert state (TableError
+    // otherwise).
     std::optional<double> number(int column) const;
-    void setNumber(std::string_view column, std::optional<double> value) override;
     void setNumber(int column, std::optional<double> value);
+    std::optional<double> reading(int zoneNumber) const override;
+    std::optional<double> constantK() const override;
+    std::optional<double> parabolaZone() const override;
+    void setConstantK(double k) override;
+    void setParabolaZone(int zoneIndex) override;
     std::optional<LocalDateTime> dateTime() const;
     void setDateTime(std::optional<LocalDateTime> value);
     QString memo() const;
@@ -110,7 +120,6 @@ class MeasurementTable final : public MeasurementRows {
 
   private:
     const RowRecord* currentRecord() const;
-    int numberColumn(std::string_view name) const;
     void requireNumberColumn(int column) const;
     RowRecord& editBuffer();
     void startInsert();
@@ -129,6 +138,7 @@ class MeasurementTable final : public MeasurementRows {
     int currentBeforeInsert_ = -1;
     RowRecord buffer_;
     bool bufferChanged_ = false;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace zelvaro

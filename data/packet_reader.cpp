@@ -1,5 +1,6 @@
 #include "data/packet_reader.h"
 
+#include <QByteArray>
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -7,7 +8,6 @@
 #include <vector>
 
 #include "core/measurement_columns.h"
-#include "data/base64.h"
 #include "data/packet_text.h"
 #include "data/packet_values.h"
 #include "data/packet_vocabulary.h"
@@ -219,10 +219,12 @@ void PacketParser::storeValue(RowRecord& record, int column, std::string_view te
             break;
         }
         case ColumnKind::Memo: {
-            std::string bytes = decodeBase64(text);
+            // Lenient: line breaks, spaces and junk in the Base64 are skipped, not refused.
+            QByteArray bytes = QByteArray::fromBase64(
+                QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())));
             // A memo may end in a zero byte that is no part of its text.
-            if (!bytes.empty() && bytes.back() == '\0') bytes.pop_back();
-            if (!bytes.empty()) record.observacoes = std::move(bytes);
+            if (bytes.endsWith('\0')) bytes.chop(1);
+            if (!bytes.isEmpty()) record.observacoes = bytes.toStdString();
             break;
         }
     }

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "data/base64.h"
 #include "data/packet_values.h"
 #include "data/packet_vocabulary.h"
 #include "data/xml_attribute.h"
@@ -147,8 +146,8 @@ void PacketWriter::writeMemo(const RowVersion& version) {
         replaced = &rows_.versions()[version.replaces - 1].record.observacoes;
     if (replaced && *replaced == memo) return;
     if (!memo && !replaced) return;
-    const std::string text = memo ? encodeBase64(*memo) : std::string();
-    writeValue(schema_.observacoesColumn(), text.data(), text.data() + text.size());
+    const QByteArray text = memo ? QByteArray::fromStdString(*memo).toBase64() : QByteArray();
+    writeValue(schema_.observacoesColumn(), text.constData(), text.constData() + text.size());
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/open_test.h"
+#include "core/mirror.h"
 #include "data/file_bytes.h"
 #include "data/header_number.h"
 #include "data/measurement_table.h"
@@ -38,10 +38,10 @@ const std::vector<std::string_view>& headerKeys() {
     return keys;
 }
 
-ProjectHeader headerOf(const OpenTest& test) {
-    const MirrorParameters& m = test.parameters();
+ProjectHeader headerOf(const Mirror& mirror) {
+    const MirrorParameters& m = mirror.parameters();
     ProjectHeader header;
-    header.Hx = test.geometry().Hx;
+    header.Hx = mirror.geometry().Hx;
     header.D = m.D;
     header.R = m.R;
     header.ZoneCount = m.ZoneCount;
@@ -87,35 +87,39 @@ void loadTable(MeasurementTable& table, std::string_view packet, int zoneCount) 
 
 }  // namespace
 
-void SaveProjectFile(OpenTest& test, MeasurementTable& table, const QString& path) {
+void SaveProjectFile(Mirror& mirror, MeasurementTable& table, const QString& path) {
     const QByteArray packet = table.savePacket();
-    const std::string header = writeProjectHeader(headerOf(test), test.separators());
+    const std::string header = writeProjectHeader(headerOf(mirror), mirror.separators());
     replaceFileBytes(path, {header, std::string_view(packet.constData(),
                                                      static_cast<std::size_t>(packet.size()))});
 }
 
-void LoadProjectFile(OpenTest& test, MeasurementTable& table, const QString& path) {
-    test.ResizeZoneArrays();
+std::string ProjectHeaderText(const Mirror& mirror, const Separators& seps) {
+    return writeProjectHeader(headerOf(mirror), seps);
+}
+
+void LoadProjectFile(Mirror& mirror, MeasurementTable& table, const QString& path) {
     const QByteArray bytes = readFileBytes(path);
-    LoadProjectText(test, table,
+    LoadProjectText(mirror, table,
                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-void LoadProjectText(OpenTest& test, MeasurementTable& table, std::string_view text) {
-    const Separators& seps = test.separators();
+void LoadProjectText(Mirror& mirror, MeasurementTable& table, std::string_view text) {
+    const Separators& seps = mirror.separators();
     const std::vector<std::string_view> values = findHeaderValues(text, headerKeys());
-    test.setD(numberOr0(values[kDiameter], seps));
-    test.setR(numberOr0(values[kRadiusOfCurvature], seps));
-    test.setZoneCount(parseHeaderInteger(values[kZoneCount], 0));
-    test.setLambda(numberOr0(values[kLambda], seps));
-    test.setB(numberOr0(values[kDeformation], seps));
-    test.setReductionZoneIndex(parseHeaderInteger(values[kReductionZone], 0));
-    test.RebuildForZoneCount();
-    const int zoneCount = test.parameters().ZoneCount;
-    test.setZoneRadii(readRadii(values[kRadii], zoneCount, seps));
+    MirrorHeader header;
+    header.D = numberOr0(values[kDiameter], seps);
+    header.R = numberOr0(values[kRadiusOfCurvature], seps);
+    header.zoneCount = parseHeaderInteger(values[kZoneCount], 0);
+    header.Lambda = numberOr0(values[kLambda], seps);
+    header.b = numberOr0(values[kDeformation], seps);
+    header.reductionZoneIndex = parseHeaderInteger(values[kReductionZone], 0);
+    mirror.loadHeader(header);
+    const int zoneCount = mirror.parameters().ZoneCount;
+    mirror.setZoneRadii(readRadii(values[kRadii], zoneCount, seps));
     const std::string_view packet = cutOutPacket(text);
     if (!packet.empty()) loadTable(table, packet, zoneCount);
-    if (table.rowCount() > 0) test.ReduceData();
+    if (table.rowCount() > 0) mirror.ReduceData();
 }
 
 }  // namespace zelvaro

@@ -1,30 +1,36 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
+
+#include "format/separators.h"
 
 namespace zelvaro {
 
 class MeasurementTable;
-class OpenTest;
+class Mirror;
 
 // SaveProjectFile: the table's data packet (a pending edit or insertion is completed first),
 // preceded by the seven header lines and the marker "[TABELA_DADOS]", CR LF line breaks and
 // the user's decimal separator. The old file is replaced only once the new one is complete.
 // Throws ProjectFileError with the system's message.
-void SaveProjectFile(OpenTest& test, MeasurementTable& table, const QString& path);
+void SaveProjectFile(Mirror& mirror, MeasurementTable& table, const QString& path);
 
-// LoadProjectFile: resizes the zone arrays, reads the file and hands its text to
-// LoadProjectText. Errors propagate and leave the test half loaded: the caller resets it
-// (TestSession::load does).
-void LoadProjectFile(OpenTest& test, MeasurementTable& table, const QString& path);
+// The seven header lines SaveProjectFile writes for the mirror as it stands.
+std::string ProjectHeaderText(const Mirror& mirror, const Separators& seps);
 
-// The rest of a load, in this order: D and R, the zone count, Lambda and b through their
-// setters (each running its chain); the reduction zone unchecked; RebuildForZoneCount; the
+// LoadProjectFile: reads the file and hands its text to LoadProjectText. Errors propagate and leave
+// the test half loaded: the caller resets it (Project::load does).
+void LoadProjectFile(Mirror& mirror, MeasurementTable& table, const QString& path);
+
+// The rest of a load, in this order: the header through Mirror::loadHeader (the zone arrays
+// cleared, D, R, the zone count, Lambda and b each running its chain, the reduction zone
+// unchecked, everything that depends on the zone count rebuilt); the
 // radii (ProjectFileError for a missing item or one that is not a number); the table from
 // the data packet (none without "</DATAPACKET>"; ProjectFileError when the packet's zone
 // columns do not match the zone count) with its last row current; and ReduceData when the
 // table has rows, whose ReductionFailed passes through.
-void LoadProjectText(OpenTest& test, MeasurementTable& table, std::string_view text);
+void LoadProjectText(Mirror& mirror, MeasurementTable& table, std::string_view text);
 
 }  // namespace zelvaro

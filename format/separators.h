@@ -13,6 +13,11 @@ struct Separators {
 
     static Separators brazilian() { return {",", "."}; }
     static Separators english() { return {".", ","}; }
+
+    bool operator==(const Separators& other) const {
+        return decimal == other.decimal && thousands == other.thousands;
+    }
+    bool operator!=(const Separators& other) const { return !(*this == other); }
 };
 
 }  // namespace zelvaro

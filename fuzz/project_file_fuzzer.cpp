@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "core/reduction_errors.h"
+#include "data/project.h"
 #include "data/project_file_error.h"
-#include "data/test_session.h"
 
 namespace {
 
@@ -15,24 +15,24 @@ zelvaro::LocalDateTime fixedClock() {
     return *zelvaro::LocalDateTime::make(2024, 3, 15);
 }
 
-bool atDefaults(const zelvaro::TestSession& session) {
-    const zelvaro::MirrorParameters& m = session.test().parameters();
-    return m.D == 0 && m.R == 0 && m.ZoneCount == 1 && session.table().rowCount() == 0 &&
-           session.table().schema().zoneCount() == 1;
+bool atDefaults(const zelvaro::Project& project) {
+    const zelvaro::MirrorParameters& m = project.mirror().parameters();
+    return m.D == 0 && m.R == 0 && m.ZoneCount == 1 && project.table().rowCount() == 0 &&
+           project.table().schema().zoneCount() == 1;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    zelvaro::TestSession session(zelvaro::Separators::brazilian(), fixedClock);
+    zelvaro::Project project(zelvaro::Separators::brazilian(), fixedClock);
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
-        session.loadBytes(bytes);
+        project.loadBytes(bytes);
     } catch (const zelvaro::ProjectFileError&) {
-        if (!atDefaults(session)) __builtin_trap();
+        if (!atDefaults(project)) __builtin_trap();
     } catch (const zelvaro::ReductionFailed&) {
-        if (!atDefaults(session)) __builtin_trap();
+        if (!atDefaults(project)) __builtin_trap();
     }
     return 0;
 }

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/compute_reduction.h"
-#include "core/open_test.h"
+#include "core/mirror.h"
 #include "core/reduction_table.h"
 
 namespace zelvaro {
@@ -17,28 +17,31 @@ class NoRows : public MeasurementRows {
     bool isBrowsing() const override { return true; }
     void edit() override {}
     void post() override {}
-    std::optional<double> number(std::string_view) const override { return std::nullopt; }
-    void setNumber(std::string_view, std::optional<double>) override {}
+    std::optional<double> reading(int) const override { return std::nullopt; }
+    std::optional<double> constantK() const override { return std::nullopt; }
+    std::optional<double> parabolaZone() const override { return std::nullopt; }
+    void setConstantK(double) override {}
+    void setParabolaZone(int) override {}
 };
 
 // A 400 mm f/4 mirror of 999 zones, reset and wired as its owner leaves it.
 struct LargeMirror {
     NoRows rows;
-    OpenTest test{rows};
+    Mirror mirror{rows};
     Readings readings;
 
     LargeMirror() {
-        test.ResetToDefaults();
-        test.setD(400);
-        test.setR(3200);
-        test.setZoneCount(999);
-        const ZoneGeometry& g = test.geometry();
+        mirror.ResetToDefaults();
+        mirror.setD(400);
+        mirror.setR(3200);
+        mirror.setZoneCount(999);
+        const ZoneGeometry& g = mirror.geometry();
         for (std::size_t i = 0; i < g.Ac.size(); ++i) {
             readings.push_back(g.Ac[i] + 1e-4 * std::sin(0.01 * static_cast<double>(i)));
         }
     }
     MirrorParameters parameters() const {
-        MirrorParameters parameters = test.parameters();
+        MirrorParameters parameters = mirror.parameters();
         parameters.ParabolaZoneIndex = 998;
         return parameters;
     }
@@ -49,7 +52,7 @@ void BM_ComputeReduction999Zones(benchmark::State& state) {
     const MirrorParameters parameters = mirror.parameters();
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            ComputeReduction(parameters, mirror.test.geometry(), mirror.readings));
+            ComputeReduction(parameters, mirror.mirror.geometry(), mirror.readings));
     }
 }
 BENCHMARK(BM_ComputeReduction999Zones)->Unit(benchmark::kMicrosecond);
@@ -57,10 +60,10 @@ BENCHMARK(BM_ComputeReduction999Zones)->Unit(benchmark::kMicrosecond);
 void BM_ReductionTableTexts999Zones(benchmark::State& state) {
     const LargeMirror mirror;
     const ReductionResult result =
-        ComputeReduction(mirror.parameters(), mirror.test.geometry(), mirror.readings);
+        ComputeReduction(mirror.parameters(), mirror.mirror.geometry(), mirror.readings);
     const Separators separators = Separators::brazilian();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReductionTableTexts(result, mirror.test.geometry(),
+        benchmark::DoNotOptimize(ReductionTableTexts(result, mirror.mirror.geometry(),
                                                      mirror.readings, "%.9f", separators));
     }
 }
@@ -72,7 +75,7 @@ void BM_DiameterKeystroke999Zones(benchmark::State& state) {
     long double diameter = 400;
     for (auto _ : state) {
         diameter = diameter == 400 ? 401 : 400;
-        mirror.test.setD(diameter);
+        mirror.mirror.setD(diameter);
     }
 }
 BENCHMARK(BM_DiameterKeystroke999Zones)->Unit(benchmark::kMicrosecond);

@@ -35,14 +35,14 @@ void fillLargeTable(MeasurementTable& table) {
         table.append();
         for (int zone = 0; zone < kZones; ++zone)
             table.setNumber(TableSchema::zoneColumn(zone), reading(random));
-        table.setNumber("ConstanteK", 0.25);
+        table.setConstantK(0.25);
         table.setMemo("Leituras da noite, espelho de 200 mm");
         table.post();
     }
     for (int row = 0; row < kRows; ++row) {
         table.moveTo(row);
         table.edit();
-        table.setNumber("Zona1", reading(random));
+        table.setNumber(TableSchema::zoneColumn(0), reading(random));
         table.post();
     }
 }

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/test_session.h"
+#include "data/project.h"
 
 namespace zelvaro {
 namespace {
@@ -25,11 +25,11 @@ LocalDateTime fixedClock() {
     return *LocalDateTime::make(2024, 3, 15, 50587123);
 }
 
-void typeLargeTest(TestSession& session) {
-    session.test().setD(400);
-    session.test().setR(3200);
-    session.test().setZoneCount(kZones);
-    MeasurementTable& table = session.table();
+void typeLargeTest(Project& project) {
+    project.mirror().setD(400);
+    project.mirror().setR(3200);
+    project.mirror().setZoneCount(kZones);
+    MeasurementTable& table = project.table();
     std::mt19937_64 random(2024);
     std::uniform_real_distribution<double> reading(0.0, 3.0);
     for (int run = 0; run < kRuns; ++run) {
@@ -37,14 +37,14 @@ void typeLargeTest(TestSession& session) {
         for (int zone = 0; zone < kZones; ++zone) {
             table.setNumber(TableSchema::zoneColumn(zone), reading(random));
         }
-        table.setNumber("ConstanteK", 0.25);
+        table.setConstantK(0.25);
         table.setMemo(QStringLiteral("Leituras da noite, espelho de 400 mm"));
         table.post();
     }
     for (int run = 0; run < kRuns; ++run) {
         table.moveTo(run);
         table.edit();
-        table.setNumber("Zona1", reading(random));
+        table.setNumber(TableSchema::zoneColumn(0), reading(random));
         table.post();
     }
 }
@@ -54,9 +54,9 @@ const QString& largeFile() {
     static QTemporaryDir dir;
     static const QString path = [] {
         const QString file = dir.filePath(QStringLiteral("grande.pbl"));
-        TestSession session(Separators::brazilian(), fixedClock);
-        typeLargeTest(session);
-        session.save(file);
+        Project project(Separators::brazilian(), fixedClock);
+        typeLargeTest(project);
+        project.save(file);
         return file;
     }();
     return path;
@@ -95,10 +95,10 @@ long peakDuring(Work work) {
 // In a fresh process started with "--peak FILE": prints the peaks of opening FILE and of then
 // saving it again, in kB.
 int reportPeaks(const char* file) {
-    TestSession session(Separators::brazilian(), fixedClock);
+    Project project(Separators::brazilian(), fixedClock);
     const QString path = QString::fromUtf8(file);
-    const long openKb = peakDuring([&] { session.load(path); });
-    const long saveKb = peakDuring([&] { session.save(path + QStringLiteral(".copia")); });
+    const long openKb = peakDuring([&] { project.load(path); });
+    const long saveKb = peakDuring([&] { project.save(path + QStringLiteral(".copia")); });
     std::printf("%ld %ld\n", openKb, saveKb);
     return 0;
 }
@@ -127,9 +127,9 @@ double fileMb(const QString& file) {
 void BM_OpenProjectFile(benchmark::State& state) {
     const QString& file = largeFile();
     for (auto _ : state) {
-        TestSession session(Separators::brazilian(), fixedClock);
-        session.load(file);
-        benchmark::DoNotOptimize(session.test().result().Rms);
+        Project project(Separators::brazilian(), fixedClock);
+        project.load(file);
+        benchmark::DoNotOptimize(project.mirror().result().Rms);
     }
     state.counters["file_MB"] = fileMb(file);
 }
@@ -137,10 +137,10 @@ BENCHMARK(BM_OpenProjectFile)->Unit(benchmark::kMillisecond);
 
 void BM_SaveProjectFile(benchmark::State& state) {
     const QString& file = largeFile();
-    TestSession session(Separators::brazilian(), fixedClock);
-    session.load(file);
+    Project project(Separators::brazilian(), fixedClock);
+    project.load(file);
     const QString copy = file + QStringLiteral(".copia");
-    for (auto _ : state) session.save(copy);
+    for (auto _ : state) project.save(copy);
     state.counters["file_MB"] = fileMb(copy);
 }
 BENCHMARK(BM_SaveProjectFile)->Unit(benchmark::kMillisecond);

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "cli_process.h"
-#include "data/test_session.h"
+#include "data/project.h"
 
 namespace zelvaro {
 namespace {
@@ -56,25 +56,25 @@ TEST_F(CliImport, InsertsEachLineAsTheWindowWouldWithEqualAreaZones) {
                 QStringLiteral("--out"), path("a.pbl")});
     ASSERT_EQ(run.status, 0) << run.err;
 
-    TestSession session(Separators::brazilian());
-    session.load(path("a.pbl"));
-    const MirrorParameters& m = session.test().parameters();
+    Project project(Separators::brazilian());
+    project.load(path("a.pbl"));
+    const MirrorParameters& m = project.mirror().parameters();
     EXPECT_EQ(m.ZoneCount, 3);
     EXPECT_EQ(m.Lambda, 0.00055L);
     EXPECT_EQ(m.b, -0.98L);
     EXPECT_EQ(m.ReductionZoneIndex, 1);
-    const std::vector<double>& Hx = session.test().geometry().Hx;
+    const std::vector<double>& Hx = project.mirror().geometry().Hx;
     ASSERT_EQ(Hx.size(), 3u);
     EXPECT_NEAR(Hx[0], 75 * std::sqrt(1.0 / 3), 1e-12);
     EXPECT_EQ(Hx[2], 75);
-    const VersionedRows& rows = session.table().versions();
+    const VersionedRows& rows = project.table().versions();
     EXPECT_EQ(rows.changeLog(), (std::vector<LogEntry>{{1, 0, 4}, {2, 0, 4}}));
     ASSERT_EQ(rows.rowCount(), 2);
     EXPECT_EQ(rows.row(0).chave, 1);
     EXPECT_EQ(rows.row(1).reading(2), 2.47);
     EXPECT_TRUE(rows.row(0).medidas.has_value());
     EXPECT_FALSE(rows.row(1).observacoes.has_value());
-    EXPECT_TRUE(session.test().isReduced());
+    EXPECT_TRUE(project.mirror().isReduced());
 }
 
 TEST_F(CliImport, RefusesReadingsItCannotTakeOver) {

@@ -12,7 +12,7 @@
 #include "cli_process.h"
 #include "core/reduction_table.h"
 #include "data/memo_text.h"
-#include "data/test_session.h"
+#include "data/project.h"
 #include "format/format_pattern.h"
 
 namespace zelvaro {
@@ -61,14 +61,14 @@ std::string lineOf(const std::string& text, const std::string& label) {
 
 // The example as the window would show it: loaded in this process, row `row` reduced.
 struct Expected {
-    explicit Expected(const char* file, const Separators& seps, int row = -1) : session(seps) {
-        session.load(examplePath(file));
-        if (row >= 0) session.reduceRow(row);
+    explicit Expected(const char* file, const Separators& seps, int row = -1) : project(seps) {
+        project.load(examplePath(file));
+        if (row >= 0) project.reduceRow(row);
     }
     std::string field(long double value) const {
-        return FormatPattern(kFieldPattern, value, session.test().separators());
+        return FormatPattern(kFieldPattern, value, project.mirror().separators());
     }
-    TestSession session;
+    Project project;
 };
 
 struct LocaleCase {
@@ -85,8 +85,8 @@ TEST(CliReduce, ShowsTheFieldsAsTheWindowDoes) {
             runCli({QStringLiteral("reduce"), examplePath("espelho-150mm-f8.pbl")}, locale.locale);
         ASSERT_EQ(run.status, 0) << run.err;
         const Expected expected("espelho-150mm-f8.pbl", locale.seps);
-        const MirrorParameters& m = expected.session.test().parameters();
-        const ReductionResult& r = expected.session.test().result();
+        const MirrorParameters& m = expected.project.mirror().parameters();
+        const ReductionResult& r = expected.project.mirror().result();
         const std::pair<const char*, std::string> fields[] = {
             {"Diâmetro do espelho (D):", expected.field(m.D)},
             {"Raio de curvatura (R):", expected.field(m.R)},
@@ -129,7 +129,7 @@ TEST(CliReduce, ShowsTheLargestErrorWithLambdaAndTheTableOfVariables) {
     });
     ASSERT_NE(peak, all.end());
     ASSERT_NE(peak + 1, all.end());
-    const PeakErrorTexts& texts = expected.session.test().peakErrorTexts();
+    const PeakErrorTexts& texts = expected.project.mirror().peakErrorTexts();
     ASSERT_EQ(texts.waves.back(), 'l');
     EXPECT_EQ(words(*peak).back(), texts.waves.substr(0, texts.waves.size() - 1) + "λ");
     EXPECT_EQ(words(*(peak + 1)), std::vector<std::string>{"λ" + texts.fraction.substr(1)});
@@ -140,7 +140,7 @@ TEST(CliReduce, ShowsTheLargestErrorWithLambdaAndTheTableOfVariables) {
     EXPECT_EQ(words(*header), (std::vector<std::string>{"Variáveis", "Zona", "01", "Zona", "02",
                                                         "Zona", "03", "Zona", "04", "Zona", "05",
                                                         "Zona", "06", "Zona", "07", "Zona", "08"}));
-    const ReductionTableCells& cells = expected.session.test().reductionTableCells();
+    const ReductionTableCells& cells = expected.project.mirror().reductionTableCells();
     for (int row = 0; row < kReductionTableRowCount; ++row) {
         SCOPED_TRACE(row);
         const std::string& line = *(header + 1 + row);
@@ -161,21 +161,22 @@ TEST(CliReduce, JsonHoldsTheSameNumbersAndTheRows) {
         QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out;
     const Expected expected("espelho-150mm-f8.pbl", Separators::english(), 0);
-    const OpenTest& test = expected.session.test();
-    const MirrorParameters& m = test.parameters();
-    const std::pair<const char*, long double> scalars[] = {{"D", m.D},
-                                                           {"R", m.R},
-                                                           {"Lambda", m.Lambda},
-                                                           {"b", m.b},
-                                                           {"k", m.k},
-                                                           {"f", m.f},
-                                                           {"fD", m.fD},
-                                                           {"At", m.At},
-                                                           {"Az", m.Az},
-                                                           {"p", m.p},
-                                                           {"Rms", test.result().Rms},
-                                                           {"Strehl", test.result().Strehl},
-                                                           {"PeakError", test.result().PeakError}};
+    const Mirror& mirror = expected.project.mirror();
+    const MirrorParameters& m = mirror.parameters();
+    const std::pair<const char*, long double> scalars[] = {
+        {"D", m.D},
+        {"R", m.R},
+        {"Lambda", m.Lambda},
+        {"b", m.b},
+        {"k", m.k},
+        {"f", m.f},
+        {"fD", m.fD},
+        {"At", m.At},
+        {"Az", m.Az},
+        {"p", m.p},
+        {"Rms", mirror.result().Rms},
+        {"Strehl", mirror.result().Strehl},
+        {"PeakError", mirror.result().PeakError}};
     for (const auto& [name, value] : scalars) {
         EXPECT_EQ(json[QLatin1String(name)].toDouble(), static_cast<double>(value)) << name;
     }
@@ -183,11 +184,11 @@ TEST(CliReduce, JsonHoldsTheSameNumbersAndTheRows) {
     EXPECT_EQ(json["ParabolaZoneIndex"].toInt(), m.ParabolaZoneIndex);
     EXPECT_EQ(json["Chave"].toInt(), 1);
     const std::pair<const char*, const std::vector<double>*> arrays[] = {
-        {"Hx", &test.geometry().Hx},
-        {"Ac", &test.geometry().Ac},
-        {"Readings", &test.readings()},
-        {"TAfOverP", &test.result().TAfOverP},
-        {"WavefrontError", &test.result().WavefrontError}};
+        {"Hx", &mirror.geometry().Hx},
+        {"Ac", &mirror.geometry().Ac},
+        {"Readings", &mirror.readings()},
+        {"TAfOverP", &mirror.result().TAfOverP},
+        {"WavefrontError", &mirror.result().WavefrontError}};
     for (const auto& [name, values] : arrays) {
         const QJsonArray array = json[QLatin1String(name)].toArray();
         ASSERT_EQ(array.size(), 5) << name;
@@ -210,11 +211,11 @@ TEST(CliReduce, JsonHoldsTheSameNumbersAndTheRows) {
 TEST(CliReduce, AFileWithoutRowsShowsTheMirrorAndGeometry) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vazio.pbl"));
-    TestSession session(Separators::brazilian());
-    session.test().setD(200);
-    session.test().setR(1600);
-    session.test().setZoneCount(4);
-    session.save(path);
+    Project project(Separators::brazilian());
+    project.mirror().setD(200);
+    project.mirror().setR(1600);
+    project.mirror().setZoneCount(4);
+    project.save(path);
 
     const CliRun text = runCli({QStringLiteral("reduce"), path});
     ASSERT_EQ(text.status, 0) << text.err;

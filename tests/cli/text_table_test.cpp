@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/symbol_text.h"
-
 namespace zelvaro {
 namespace {
 
@@ -28,13 +26,6 @@ TEST(TextTable, AlignsChosenColumnsLeft) {
     EXPECT_EQ(table.render(),
               "Chave  Zona1  Observacoes\n"
               "1       0,25  céu\n");
-}
-
-TEST(SymbolText, ShowsLambdaAndEmptySet) {
-    EXPECT_EQ(symbolText("0,01244l"), "0,01244λ");
-    EXPECT_EQ(symbolText("l/80,39"), "λ/80,39");
-    EXPECT_EQ(symbolText("\u00C6"), "∅");
-    EXPECT_EQ(symbolText(""), "");
 }
 
 }  // namespace

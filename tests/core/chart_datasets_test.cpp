@@ -11,13 +11,13 @@ namespace {
 class Datasets : public ::testing::Test {
   protected:
     void SetUp() override {
-        MirrorParameters parameters = mirror.test.parameters();
+        MirrorParameters parameters = mirror.model.parameters();
         parameters.ParabolaZoneIndex = 4;
-        result = ComputeReduction(parameters, mirror.test.geometry(), testing::kExampleReadings);
-        datasets = ChartDatasetsOf(result, mirror.test.geometry());
+        result = ComputeReduction(parameters, mirror.model.geometry(), fixtures::kExampleReadings);
+        datasets = ChartDatasetsOf(result, mirror.model.geometry());
     }
 
-    testing::ExampleMirror mirror;
+    fixtures::ExampleMirror mirror;
     ReductionResult result;
     ChartDatasets datasets;
 };
@@ -31,7 +31,7 @@ TEST_F(Datasets, WavefrontStartsAtTheCentre) {
     EXPECT_EQ(records[0].yParabola, 0);
     EXPECT_EQ(records[0].Reducao, 0);
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(records[i + 1].Hx, mirror.test.geometry().Hx[i]);
+        EXPECT_EQ(records[i + 1].Hx, mirror.model.geometry().Hx[i]);
         EXPECT_EQ(records[i + 1].y, result.Wavefront[i]);
         EXPECT_EQ(records[i + 1].yParabola, result.ParabolaWavefront[i]);
         EXPECT_EQ(records[i + 1].Reducao, -result.AdjustedReduction[i]) << "negated";
@@ -43,8 +43,8 @@ TEST_F(Datasets, AberrationRecordsAndCalculatedFields) {
     EXPECT_TRUE(datasets.dtstGraficos.open);
     ASSERT_EQ(records.size(), 5u);
     const AberrationRecord& zone2 = records[1];
-    EXPECT_EQ(zone2.Hx, mirror.test.geometry().Hx[1]);
-    EXPECT_EQ(zone2.Hm, mirror.test.geometry().Hm[1]);
+    EXPECT_EQ(zone2.Hx, mirror.model.geometry().Hx[1]);
+    EXPECT_EQ(zone2.Hm, mirror.model.geometry().Hm[1]);
     EXPECT_EQ(zone2.TAf, result.TAf[1]);
     EXPECT_EQ(zone2.TAfp, result.TAfOverP[1]);
     EXPECT_EQ(zone2.ToleranciaMaxima, result.Tolerance[1]);

@@ -14,18 +14,18 @@
 namespace zelvaro {
 namespace {
 
-using testing::ArrayCase;
-using testing::ExampleMirror;
-using testing::ExpectArrays;
-using testing::kExampleReadings;
-using testing::Shows;
+using fixtures::ArrayCase;
+using fixtures::ExampleMirror;
+using fixtures::ExpectArrays;
+using fixtures::kExampleReadings;
+using fixtures::Shows;
 
 TEST(ComputeReduction, WorkedExample) {
     ExampleMirror mirror;
-    MirrorParameters parameters = mirror.test.parameters();
+    MirrorParameters parameters = mirror.model.parameters();
     parameters.ParabolaZoneIndex = 4;
     const ReductionResult r =
-        ComputeReduction(parameters, mirror.test.geometry(), kExampleReadings);
+        ComputeReduction(parameters, mirror.model.geometry(), kExampleReadings);
     ExpectArrays({
         {"Residual",
          r.Residual,
@@ -56,10 +56,10 @@ TEST(ComputeReduction, WorkedExample) {
 
 TEST(ComputeReduction, RmsAndStrehlAreKeptAsTheirFieldsHoldThem) {
     ExampleMirror mirror;
-    MirrorParameters parameters = mirror.test.parameters();
+    MirrorParameters parameters = mirror.model.parameters();
     parameters.ParabolaZoneIndex = 4;
     const ReductionResult r =
-        ComputeReduction(parameters, mirror.test.geometry(), kExampleReadings);
+        ComputeReduction(parameters, mirror.model.geometry(), kExampleReadings);
     std::vector<double> absoluteErrors;
     for (double error : r.WavefrontError) absoluteErrors.push_back(std::fabs(error));
     const long double rms = CalcRms(absoluteErrors);
@@ -93,7 +93,7 @@ void ExpectZeroMirrorResults(const ReductionResult& r) {
 const EdgeCase kEdgeCases[] = {
     {"readings equal to Ac",
      [](ExampleMirror& m, MirrorParameters&, Readings& readings) {
-         readings = m.test.geometry().Ac;
+         readings = m.model.geometry().Ac;
      },
      [](const ReductionResult& r, const ExampleMirror&, const Readings&) {
          for (const auto* array : {&r.Residual, &r.Reduction, &r.AdjustedReduction}) {
@@ -103,40 +103,40 @@ const EdgeCase kEdgeCases[] = {
      }},
     {"R 0",
      [](ExampleMirror& m, MirrorParameters& p, Readings&) {
-         m.test.setR(0);
-         p = m.test.parameters();
+         m.model.setR(0);
+         p = m.model.parameters();
          p.ParabolaZoneIndex = 4;
      },
      [](const ReductionResult& r, const ExampleMirror& m, const Readings& readings) {
-         ExpectAllZero(m.test.geometry().Ac, "Ac");
+         ExpectAllZero(m.model.geometry().Ac, "Ac");
          EXPECT_EQ(r.Residual, readings);
          ExpectAllZero(r.Tolerance, "Tolerance");
          ExpectZeroMirrorResults(r);
      }},
     {"D 0",
      [](ExampleMirror& m, MirrorParameters& p, Readings&) {
-         m.test.setD(0);
-         p = m.test.parameters();
+         m.model.setD(0);
+         p = m.model.parameters();
          p.ParabolaZoneIndex = 4;
      },
      [](const ReductionResult& r, const ExampleMirror& m, const Readings& readings) {
          for (const auto* array :
-              {&m.test.geometry().Hx, &m.test.geometry().Hm, &m.test.geometry().Ac}) {
+              {&m.model.geometry().Hx, &m.model.geometry().Hm, &m.model.geometry().Ac}) {
              ExpectAllZero(*array, "geometry");
          }
-         EXPECT_EQ(m.test.parameters().p, 0);
+         EXPECT_EQ(m.model.parameters().p, 0);
          EXPECT_EQ(r.Residual, readings);
          ExpectAllZero(r.Tolerance, "Tolerance");
          ExpectZeroMirrorResults(r);
      }},
     {"Lambda 0",
      [](ExampleMirror& m, MirrorParameters& p, Readings&) {
-         m.test.setLambda(0);
-         p = m.test.parameters();
+         m.model.setLambda(0);
+         p = m.model.parameters();
          p.ParabolaZoneIndex = 4;
      },
      [](const ReductionResult& r, const ExampleMirror& m, const Readings&) {
-         EXPECT_EQ(m.test.parameters().p, 0);
+         EXPECT_EQ(m.model.parameters().p, 0);
          ExpectAllZero(r.TAfOverP, "TAfOverP");
          ExpectAllZero(r.Tolerance, "Tolerance");
          EXPECT_NE(r.TAf[4], 0);
@@ -158,7 +158,7 @@ const EdgeCase kEdgeCases[] = {
          p.ParabolaZoneIndex = 4;
      },
      [](const ReductionResult& r, const ExampleMirror& m, const Readings&) {
-         EXPECT_EQ(r.Residual[2], -m.test.geometry().Ac[2]);
+         EXPECT_EQ(r.Residual[2], -m.model.geometry().Ac[2]);
      }},
     {"the origin zone has Reduction 0",
      [](ExampleMirror&, MirrorParameters& p, Readings&) {
@@ -188,10 +188,10 @@ TEST(ComputeReduction, EdgeCases) {
     for (const EdgeCase& c : kEdgeCases) {
         SCOPED_TRACE(c.name);
         ExampleMirror mirror;
-        MirrorParameters parameters = mirror.test.parameters();
+        MirrorParameters parameters = mirror.model.parameters();
         Readings readings = kExampleReadings;
         c.change(mirror, parameters, readings);
-        c.check(ComputeReduction(parameters, mirror.test.geometry(), readings), mirror, readings);
+        c.check(ComputeReduction(parameters, mirror.model.geometry(), readings), mirror, readings);
     }
 }
 
@@ -208,16 +208,16 @@ TEST(ComputeReduction, IndicesOutOfRangeNameTheNearestZone) {
         {"negative", -3, -1, 0, 0},
     };
     for (const Case& c : cases) {
-        MirrorParameters outside = mirror.test.parameters();
+        MirrorParameters outside = mirror.model.parameters();
         outside.ReductionZoneIndex = static_cast<std::int16_t>(c.reductionZone);
         outside.ParabolaZoneIndex = static_cast<std::int16_t>(c.parabolaZone);
         MirrorParameters inside = outside;
         inside.ReductionZoneIndex = static_cast<std::int16_t>(c.sameAsReduction);
         inside.ParabolaZoneIndex = static_cast<std::int16_t>(c.sameAsParabola);
         const ReductionResult a =
-            ComputeReduction(outside, mirror.test.geometry(), kExampleReadings);
+            ComputeReduction(outside, mirror.model.geometry(), kExampleReadings);
         const ReductionResult b =
-            ComputeReduction(inside, mirror.test.geometry(), kExampleReadings);
+            ComputeReduction(inside, mirror.model.geometry(), kExampleReadings);
         EXPECT_EQ(a.Reduction, b.Reduction) << c.name;
         EXPECT_EQ(a.WavefrontError, b.WavefrontError) << c.name;
         EXPECT_EQ(a.Rms, b.Rms) << c.name;
@@ -236,27 +236,28 @@ TEST(ComputeReduction, FloatingPointFaultsThrow) {
     };
     ExampleMirror mirror;
     for (const Case& c : cases) {
-        EXPECT_THROW(ComputeReduction(mirror.test.parameters(), mirror.test.geometry(), c.readings),
-                     CalculationError)
+        EXPECT_THROW(
+            ComputeReduction(mirror.model.parameters(), mirror.model.geometry(), c.readings),
+            CalculationError)
             << c.name;
     }
 }
 
 TEST(ComputeReduction, ArraysMustMatchTheZoneCount) {
     ExampleMirror mirror;
-    EXPECT_THROW(ComputeReduction(mirror.test.parameters(), mirror.test.geometry(), {0.25, 1.44}),
+    EXPECT_THROW(ComputeReduction(mirror.model.parameters(), mirror.model.geometry(), {0.25, 1.44}),
                  std::invalid_argument);
 }
 
 TEST(ComputeReduction, NineHundredNinetyNineZones) {
-    testing::WiredTest wired;
-    wired.test.setD(400);
-    wired.test.setR(3200);
-    wired.test.setZoneCount(999);
-    const ZoneGeometry& g = wired.test.geometry();
+    fixtures::WiredMirror wired;
+    wired.model.setD(400);
+    wired.model.setR(3200);
+    wired.model.setZoneCount(999);
+    const ZoneGeometry& g = wired.model.geometry();
     Readings readings(999);
     for (int i = 0; i < 999; ++i) readings[i] = g.Ac[i] + 1e-4 * std::sin(i * 0.01);
-    MirrorParameters parameters = wired.test.parameters();
+    MirrorParameters parameters = wired.model.parameters();
     parameters.ReductionZoneIndex = 500;
     parameters.ParabolaZoneIndex = 998;
     const ReductionResult r = ComputeReduction(parameters, g, readings);

@@ -8,28 +8,28 @@
 
 #include <gtest/gtest.h>
 
-#include "core/open_test.h"
+#include "core/mirror.h"
 #include "fake_rows.h"
 
-namespace zelvaro::testing {
+namespace zelvaro::fixtures {
 
 // An open test wired to a fake table and reset, as its owner leaves it.
-struct WiredTest {
+struct WiredMirror {
     FakeRows rows;
-    OpenTest test{rows};
+    Mirror model{rows};
 
-    WiredTest() {
-        rows.events = &test;
-        test.ResetToDefaults();
+    WiredMirror() {
+        rows.events = &model;
+        model.ResetToDefaults();
     }
 };
 
 // The worked mirror: D 200, R 2000, 5 zones of equal area, Lambda 0.00056, b −1.
-struct ExampleMirror : WiredTest {
+struct ExampleMirror : WiredMirror {
     ExampleMirror() {
-        test.setD(200);
-        test.setR(2000);
-        test.setZoneCount(5);
+        model.setD(200);
+        model.setR(2000);
+        model.setZoneCount(5);
     }
 };
 
@@ -76,4 +76,4 @@ inline void ExpectArrays(const std::vector<ArrayCase>& cases) {
     }
 }
 
-}  // namespace zelvaro::testing
+}  // namespace zelvaro::fixtures

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <charconv>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -10,7 +9,7 @@
 
 #include "core/measurement_rows.h"
 
-namespace zelvaro::testing {
+namespace zelvaro::fixtures {
 
 // A measurement table reduced to what the model sees: rows of named numbers, a current
 // row, browse/edit/insert, and the table's notices to the model.
@@ -58,23 +57,25 @@ class FakeRows : public MeasurementRows {
         state_ = State::Browse;
         changed();
     }
-    std::optional<double> number(std::string_view column) const override {
-        if (!hasColumn(column)) throw MissingColumnError(std::string(column));
-        const Row* row = state_ != State::Browse ? &pending_
-                         : current >= 0          ? &rows[current]
-                                                 : nullptr;
-        if (row == nullptr) return std::nullopt;
-        const auto cell = row->find(column);
-        if (cell == row->end()) return std::nullopt;
-        return cell->second;
-    }
-    void setNumber(std::string_view column, std::optional<double> value) override {
-        if (state_ == State::Browse) throw std::logic_error("not editing");
-        if (value) {
-            pending_[std::string(column)] = *value;
-        } else {
-            pending_.erase(std::string(column));
+    std::optional<double> reading(int zoneNumber) const override {
+        if (zoneNumber < 1 || zoneNumber > zoneColumns) {
+            throw MissingColumnError("Zona" + std::to_string(zoneNumber));
         }
+        return cell("Zona" + std::to_string(zoneNumber));
+    }
+    std::optional<double> constantK() const override { return cell("ConstanteK"); }
+    std::optional<double> parabolaZone() const override { return cell("ZonaReferencia"); }
+    void setConstantK(double k) override { store("ConstanteK", k); }
+    void setParabolaZone(int zoneIndex) override { store("ZonaReferencia", zoneIndex); }
+    // Empties a cell of the row being edited.
+    void clearCell(const std::string& column) {
+        if (state_ == State::Browse) throw std::logic_error("not editing");
+        pending_.erase(column);
+        changed();
+    }
+    void store(const std::string& column, double value) {
+        if (state_ == State::Browse) throw std::logic_error("not editing");
+        pending_[column] = value;
         changed();
     }
 
@@ -91,16 +92,14 @@ class FakeRows : public MeasurementRows {
   private:
     enum class State { Browse, Edit, Insert };
 
-    bool hasColumn(std::string_view column) const {
-        if (column == "ConstanteK" || column == "ZonaReferencia") return true;
-        constexpr std::string_view prefix = "Zona";
-        if (column.substr(0, prefix.size()) != prefix) return false;
-        const std::string_view number = column.substr(prefix.size());
-        int zone = 0;
-        const auto [end, error] =
-            std::from_chars(number.data(), number.data() + number.size(), zone);
-        return error == std::errc() && end == number.data() + number.size() && zone >= 1 &&
-               zone <= zoneColumns;
+    std::optional<double> cell(const std::string& column) const {
+        const Row* row = state_ != State::Browse ? &pending_
+                         : current >= 0          ? &rows[current]
+                                                 : nullptr;
+        if (row == nullptr) return std::nullopt;
+        const auto found = row->find(column);
+        if (found == row->end()) return std::nullopt;
+        return found->second;
     }
     void changed() {
         if (events != nullptr) events->measurementDataChanged();
@@ -110,4 +109,4 @@ class FakeRows : public MeasurementRows {
     Row pending_;
 };
 
-}  // namespace zelvaro::testing
+}  // namespace zelvaro::fixtures

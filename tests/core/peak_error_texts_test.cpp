@@ -1,4 +1,5 @@
 #include "core/peak_error_texts.h"
+#include "core/symbol_text.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,13 @@ TEST(PeakErrorTexts, WavesAndFractionOfTheWavelength) {
 
 TEST(PeakErrorTexts, EmptySetIsOneCharacterInUtf8) {
     EXPECT_EQ(std::string(kEmptySetCharacter), "\xC3\x86");
+}
+
+TEST(SymbolText, ShowsLambdaAndEmptySet) {
+    EXPECT_EQ(symbolText("0,01244l"), "0,01244λ");
+    EXPECT_EQ(symbolText("l/80,39"), "λ/80,39");
+    EXPECT_EQ(symbolText("\u00C6"), "∅");
+    EXPECT_EQ(symbolText(""), "");
 }
 
 }  // namespace

@@ -79,19 +79,19 @@ TEST(ReductionTable, EmptyCells) {
 class FilledTable : public ::testing::Test {
   protected:
     void SetUp() override {
-        MirrorParameters parameters = mirror.test.parameters();
+        MirrorParameters parameters = mirror.model.parameters();
         parameters.ParabolaZoneIndex = 4;
-        result = ComputeReduction(parameters, mirror.test.geometry(), readings);
+        result = ComputeReduction(parameters, mirror.model.geometry(), readings);
         // The readings row shows the readings as given; only its format matters here.
         readings[1] = 1234.5;
     }
     ReductionTableCells fill(const char* fractional, const Separators& separators) {
-        return ReductionTableTexts(result, mirror.test.geometry(), readings, fractional,
+        return ReductionTableTexts(result, mirror.model.geometry(), readings, fractional,
                                    separators);
     }
 
-    testing::ExampleMirror mirror;
-    Readings readings = testing::kExampleReadings;
+    fixtures::ExampleMirror mirror;
+    Readings readings = fixtures::kExampleReadings;
     ReductionResult result;
 };
 

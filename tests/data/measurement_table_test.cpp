@@ -12,10 +12,11 @@ namespace zelvaro {
 namespace {
 
 using State = MeasurementTable::State;
-using test::appendRow;
-using test::exampleTime;
-using test::makeTable;
-using test::RecordingEvents;
+using fixtures::appendRow;
+using fixtures::column;
+using fixtures::exampleTime;
+using fixtures::makeTable;
+using fixtures::RecordingEvents;
 
 class ChangeLog : public MeasurementTableObserver {
   public:
@@ -32,12 +33,12 @@ TEST(MeasurementTable, NewRowTakesItsDefaults) {
     table.append();
 
     EXPECT_EQ(table.state(), State::Insert);
-    EXPECT_EQ(table.number("Chave"), 4);
+    EXPECT_EQ(table.number(column(table, "Chave")), 4);
     EXPECT_EQ(table.dateTime(), exampleTime());
-    EXPECT_EQ(table.number("ZonaReferencia"), 1);
+    EXPECT_EQ(table.number(column(table, "ZonaReferencia")), 1);
     EXPECT_EQ(events.newRows, 4);
-    EXPECT_EQ(table.number("Zona1"), std::nullopt);
-    EXPECT_EQ(table.number("ConstanteK"), std::nullopt);
+    EXPECT_EQ(table.number(column(table, "Zona1")), std::nullopt);
+    EXPECT_EQ(table.number(column(table, "ConstanteK")), std::nullopt);
     EXPECT_TRUE(table.memo().isEmpty());
     EXPECT_EQ(table.position(), -1);
     EXPECT_EQ(table.rowCount(), 3);
@@ -60,14 +61,14 @@ TEST(MeasurementTable, ClearingStartsTheKeysAgain) {
     EXPECT_TRUE(table.versions().changeLog().empty());
     EXPECT_EQ(table.schema().zoneCount(), 1);
     table.append();
-    EXPECT_EQ(table.number("Chave"), 1);
+    EXPECT_EQ(table.number(column(table, "Chave")), 1);
 }
 
 TEST(MeasurementTable, EditOnAnEmptyTableInsertsARow) {
     MeasurementTable table = makeTable(1);
     table.edit();
     EXPECT_EQ(table.state(), State::Insert);
-    EXPECT_EQ(table.number("Chave"), 1);
+    EXPECT_EQ(table.number(column(table, "Chave")), 1);
 }
 
 TEST(MeasurementTable, DeletionIsRefusedSilently) {
@@ -78,7 +79,7 @@ TEST(MeasurementTable, DeletionIsRefusedSilently) {
     table.remove();
 
     EXPECT_EQ(table.rowCount(), 1);
-    EXPECT_EQ(table.number("Zona1"), 1.0);
+    EXPECT_EQ(table.number(column(table, "Zona1")), 1.0);
     EXPECT_TRUE(events.seen.empty());
 }
 
@@ -101,7 +102,7 @@ TEST(MeasurementTable, LeavingANewRowPostsItOnlyWhenChanged) {
             MeasurementTable table = makeTable(2);
             appendRow(table, {1.0, 2.0});
             table.append();
-            if (changed) table.setNumber("Zona2", 5.0);
+            if (changed) table.setNumber(column(table, "Zona2"), 5.0);
 
             c.leave(table);
 
@@ -117,8 +118,8 @@ TEST(MeasurementTable, PostKeepsANewRowNobodyChanged) {
     table.append();
     table.post();
     ASSERT_EQ(table.rowCount(), 1);
-    EXPECT_EQ(table.number("Zona1"), std::nullopt);
-    EXPECT_EQ(table.number("Chave"), 1);
+    EXPECT_EQ(table.number(column(table, "Zona1")), std::nullopt);
+    EXPECT_EQ(table.number(column(table, "Chave")), 1);
 }
 
 TEST(MeasurementTable, CancelDropsTheNewRowAndReturnsToTheRowBefore) {
@@ -127,25 +128,25 @@ TEST(MeasurementTable, CancelDropsTheNewRowAndReturnsToTheRowBefore) {
     appendRow(table, {2.0});
     table.first();
     table.append();
-    table.setNumber("Zona1", 9.0);
+    table.setNumber(column(table, "Zona1"), 9.0);
 
     table.cancel();
 
     EXPECT_EQ(table.rowCount(), 2);
     EXPECT_EQ(table.position(), 1);
-    EXPECT_EQ(table.number("Zona1"), 1.0);
+    EXPECT_EQ(table.number(column(table, "Zona1")), 1.0);
 }
 
 TEST(MeasurementTable, CancelledEditRestoresTheRow) {
     MeasurementTable table = makeTable(1);
     appendRow(table, {1.0});
     table.edit();
-    table.setNumber("Zona1", 3.0);
-    EXPECT_EQ(table.number("Zona1"), 3.0);
+    table.setNumber(column(table, "Zona1"), 3.0);
+    EXPECT_EQ(table.number(column(table, "Zona1")), 3.0);
 
     table.cancel();
 
-    EXPECT_EQ(table.number("Zona1"), 1.0);
+    EXPECT_EQ(table.number(column(table, "Zona1")), 1.0);
     EXPECT_EQ(table.versions().versions().size(), 1u);
 }
 
@@ -153,7 +154,7 @@ TEST(MeasurementTable, EditThatChangesNothingAddsNoVersion) {
     MeasurementTable table = makeTable(2);
     appendRow(table, {1.0, 2.0});
     table.edit();
-    table.setNumber("Zona1", 1.0);
+    table.setNumber(column(table, "Zona1"), 1.0);
     table.post();
     table.edit();
     table.next();
@@ -168,13 +169,13 @@ TEST(MeasurementTable, MovingFromAnEditedRowPostsIt) {
     appendRow(table, {2.0});
     table.first();
     table.edit();
-    table.setNumber("Zona1", 1.5);
+    table.setNumber(column(table, "Zona1"), 1.5);
 
     table.next();
 
     EXPECT_EQ(table.position(), 2);
     table.first();
-    EXPECT_EQ(table.number("Zona1"), 1.5);
+    EXPECT_EQ(table.number(column(table, "Zona1")), 1.5);
     EXPECT_EQ(table.versions().versions().size(), 3u);
 }
 
@@ -198,7 +199,7 @@ TEST(MeasurementTable, NavigationStaysWithinTheRows) {
     for (const Case& c : cases) {
         c.move(table);
         EXPECT_EQ(table.position(), c.position) << c.name;
-        EXPECT_EQ(table.number("Zona1"), c.position) << c.name;
+        EXPECT_EQ(table.number(column(table, "Zona1")), c.position) << c.name;
     }
 }
 
@@ -206,8 +207,8 @@ TEST(MeasurementTable, RowsArePresentedInKeyOrderStableForEqualKeys) {
     MeasurementTable table = makeTable(1);
     for (const auto& [key, reading] : {std::pair{5, 1.0}, {2, 2.0}, {5, 3.0}, {2, 4.0}}) {
         table.append();
-        table.setNumber("Chave", key);
-        table.setNumber("Zona1", reading);
+        table.setNumber(column(table, "Chave"), key);
+        table.setNumber(column(table, "Zona1"), reading);
         table.post();
     }
     std::vector<double> readings;
@@ -218,7 +219,7 @@ TEST(MeasurementTable, RowsArePresentedInKeyOrderStableForEqualKeys) {
     // An edit that keeps the key keeps the row's place.
     table.moveTo(0);
     table.edit();
-    table.setNumber("Zona1", 2.5);
+    table.setNumber(column(table, "Zona1"), 2.5);
     table.post();
     EXPECT_EQ(table.position(), 1);
     EXPECT_EQ(table.numberAt(1, TableSchema::zoneColumn(0)), 4.0);
@@ -229,7 +230,7 @@ TEST(MeasurementTable, ChangedKeyMovesTheRow) {
     for (double reading : {1.0, 2.0, 3.0}) appendRow(table, {reading});
     table.first();
     table.edit();
-    table.setNumber("Chave", 10);
+    table.setNumber(column(table, "Chave"), 10);
     table.post();
     EXPECT_EQ(table.position(), 3);
     EXPECT_EQ(table.numberAt(0, TableSchema::zoneColumn(0)), 2.0);
@@ -240,7 +241,7 @@ TEST(MeasurementTable, NotificationsComeWithTheStateAlreadyUpdated) {
     RecordingEvents events(table);
     events.referenceZone = 2;
     table.append();
-    table.setNumber("ConstanteK", 0.25);
+    table.setNumber(column(table, "ConstanteK"), 0.25);
     table.post();
     appendRow(table, {1.0});
 
@@ -254,7 +255,7 @@ TEST(MeasurementTable, NotificationsComeWithTheStateAlreadyUpdated) {
 
     events.seen.clear();
     table.edit();
-    table.setNumber("ConstanteK", 0.5);
+    table.setNumber(column(table, "ConstanteK"), 0.5);
     ASSERT_EQ(events.seen.size(), 2u);
     EXPECT_EQ(events.seen[0].state, State::Edit);
     EXPECT_EQ(events.seen[1].k, 0.5);
@@ -281,7 +282,7 @@ TEST(MeasurementTable, EveryKindOfChangeIsReported) {
         std::function<void(MeasurementTable&)> act;
     } cases[] = {
         {"append", [](MeasurementTable& t) { t.append(); }},
-        {"store", [](MeasurementTable& t) { t.setNumber("Zona1", 1.0); }},
+        {"store", [](MeasurementTable& t) { t.setNumber(column(t, "Zona1"), 1.0); }},
         {"post", [](MeasurementTable& t) { t.post(); }},
         {"edit", [](MeasurementTable& t) { t.edit(); }},
         {"cancel", [](MeasurementTable& t) { t.cancel(); }},
@@ -309,12 +310,14 @@ TEST(MeasurementTable, ObserversHearWhichShownRowsChanged) {
         int to;
     } cases[] = {
         {"append", [](MeasurementTable& t) { t.append(); }, Kind::RowInserted, 1, -1},
-        {"store into the new row", [](MeasurementTable& t) { t.setNumber("Zona1", 2.0); },
-         Kind::RowChanged, 1, -1},
+        {"store into the new row",
+         [](MeasurementTable& t) { t.setNumber(column(t, "Zona1"), 2.0); }, Kind::RowChanged, 1,
+         -1},
         {"post at the end", [](MeasurementTable& t) { t.post(); }, Kind::RowChanged, 1, -1},
         {"scroll", [](MeasurementTable& t) { t.first(); }, Kind::CurrentChanged, -1, -1},
         {"edit", [](MeasurementTable& t) { t.edit(); }, Kind::CurrentChanged, -1, -1},
-        {"new key", [](MeasurementTable& t) { t.setNumber("Chave", 9); }, Kind::RowChanged, 0, -1},
+        {"new key", [](MeasurementTable& t) { t.setNumber(column(t, "Chave"), 9); },
+         Kind::RowChanged, 0, -1},
         {"post a moved row", [](MeasurementTable& t) { t.post(); }, Kind::RowMoved, 0, 1},
         {"append again", [](MeasurementTable& t) { t.append(); }, Kind::RowInserted, 2, -1},
         {"cancel", [](MeasurementTable& t) { t.cancel(); }, Kind::RowRemoved, 2, -1},
@@ -338,7 +341,7 @@ TEST(MeasurementTable, ShownRowsIncludeTheRowBeingInserted) {
     MeasurementTable table = makeTable(1);
     appendRow(table, {1.0});
     table.append();
-    table.setNumber("Zona1", 7.0);
+    table.setNumber(column(table, "Zona1"), 7.0);
     EXPECT_EQ(table.displayRowCount(), 2);
     EXPECT_EQ(table.currentRow(), 1);
     EXPECT_EQ(table.numberAt(1, TableSchema::zoneColumn(0)), 7.0);
@@ -348,15 +351,18 @@ TEST(MeasurementTable, ShownRowsIncludeTheRowBeingInserted) {
 TEST(MeasurementTable, RefusesWhatItCannotDo) {
     MeasurementTable table = makeTable(2);
     appendRow(table, {1.0, 2.0});
-    EXPECT_THROW(table.setNumber("Zona1", 1.0), TableError) << "store while browsing";
-    EXPECT_THROW(table.number("Zona3"), MissingColumnError);
-    EXPECT_THROW(table.number("Medidas"), TableError);
+    EXPECT_THROW(table.setNumber(column(table, "Zona1"), 1.0), TableError)
+        << "store while browsing";
+    EXPECT_THROW(table.reading(3), MissingColumnError);
+    EXPECT_THROW(table.number(column(table, "Medidas")), TableError);
     EXPECT_THROW(table.number(99), MissingColumnError);
     table.edit();
-    EXPECT_THROW(table.setNumber("ZonaReferencia", 40000), TableError);
-    EXPECT_THROW(table.setNumber("Chave", 3e9), TableError);
-    EXPECT_THROW(table.setNumber("Zona1", std::numeric_limits<double>::infinity()), TableError);
-    EXPECT_THROW(table.setNumber("Zona1", std::numeric_limits<double>::quiet_NaN()), TableError);
+    EXPECT_THROW(table.setNumber(column(table, "ZonaReferencia"), 40000), TableError);
+    EXPECT_THROW(table.setNumber(column(table, "Chave"), 3e9), TableError);
+    EXPECT_THROW(table.setNumber(column(table, "Zona1"), std::numeric_limits<double>::infinity()),
+                 TableError);
+    EXPECT_THROW(table.setNumber(column(table, "Zona1"), std::numeric_limits<double>::quiet_NaN()),
+                 TableError);
     EXPECT_THROW(table.rebuild(0), TableError);
     EXPECT_THROW(table.rebuild(1000), TableError);
     EXPECT_EQ(table.schema().zoneCount(), 2);

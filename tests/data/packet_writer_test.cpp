@@ -10,15 +10,16 @@
 namespace zelvaro {
 namespace {
 
-using test::appendRow;
-using test::makeTable;
+using fixtures::appendRow;
+using fixtures::column;
+using fixtures::makeTable;
 
 const QByteArray kHead =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>  "
     "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>";
 
 QByteArray fieldsOf(int zones) {
-    return test::packetFieldsOf(zones) + "</FIELDS>";
+    return fixtures::packetFieldsOf(zones) + "</FIELDS>";
 }
 
 // The packet of a 1-zone table from its PARAMS on: what tests compare.
@@ -54,7 +55,7 @@ TEST(PacketWriter, WritesAnEmptyTable) {
 }
 
 TEST(PacketWriter, WritesEveryVersionAndTheLogAfterAnEdit) {
-    MeasurementTable table = test::editedAB();
+    MeasurementTable table = fixtures::editedAB();
 
     EXPECT_EQ(tailOf(table.savePacket()),
               "<PARAMS CHANGE_LOG=\"1 0 4 2 0 4 3 1 8\"/></METADATA><ROWDATA>" +
@@ -81,11 +82,11 @@ TEST(PacketWriter, LeavesOutNotesAnEditDidNotChange) {
     for (const Case& c : cases) {
         MeasurementTable table = makeTable(1);
         table.append();
-        table.setNumber("Zona1", 1.0);
+        table.setNumber(column(table, "Zona1"), 1.0);
         table.setMemo("abc");
         table.post();
         table.edit();
-        table.setNumber("Zona1", c.newReading);
+        table.setNumber(column(table, "Zona1"), c.newReading);
         if (c.newNotes) table.setMemo(c.newNotes);
         table.post();
 
@@ -102,10 +103,10 @@ TEST(PacketWriter, LeavesOutEmptyCells) {
     MeasurementTable table = makeTable(3);
     appendRow(table, {1.0, std::nullopt, 3.0});
     table.edit();
-    table.setNumber("Zona1", std::nullopt);
+    table.setNumber(column(table, "Zona1"), std::nullopt);
     table.setDateTime(std::nullopt);
-    table.setNumber("ZonaReferencia", std::nullopt);
-    table.setNumber("Chave", std::nullopt);
+    table.setNumber(column(table, "ZonaReferencia"), std::nullopt);
+    table.setNumber(column(table, "Chave"), std::nullopt);
     table.post();
 
     const QByteArray packet = table.savePacket();
@@ -120,12 +121,12 @@ TEST(PacketWriter, WritesValuesInTheirPacketForm) {
     MeasurementTable table = makeTable(4);
     table.append();
     table.setDateTime(LocalDateTime::make(2024, 3, 15));
-    table.setNumber("Zona1", 0.1);
-    table.setNumber("Zona2", 1e-5);
-    table.setNumber("Zona3", 1.0 / 3.0);
-    table.setNumber("Zona4", -2e17);
-    table.setNumber("ConstanteK", 0.00005);
-    table.setNumber("ZonaReferencia", -3);
+    table.setNumber(column(table, "Zona1"), 0.1);
+    table.setNumber(column(table, "Zona2"), 1e-5);
+    table.setNumber(column(table, "Zona3"), 1.0 / 3.0);
+    table.setNumber(column(table, "Zona4"), -2e17);
+    table.setNumber(column(table, "ConstanteK"), 0.00005);
+    table.setNumber(column(table, "ZonaReferencia"), -3);
     table.setMemo("abc");
     table.post();
 

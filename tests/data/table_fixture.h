@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include <QByteArray>
@@ -8,7 +9,12 @@
 #include "core/measurement_rows.h"
 #include "data/measurement_table.h"
 
-namespace zelvaro::test {
+namespace zelvaro::fixtures {
+
+// A column of the table by its field name.
+inline int column(const MeasurementTable& table, std::string_view name) {
+    return table.schema().indexOf(name);
+}
 
 // 15 March 2024, 14:03:07.123, the time of the packet examples.
 inline LocalDateTime exampleTime() {
@@ -35,8 +41,8 @@ class RecordingEvents : public MeasurementEvents {
     }
 
     void measurementDataChanged() override {
-        seen.push_back({table_.state(), table_.position(), table_.rowCount(),
-                        table_.number("ConstanteK"), table_.number("ZonaReferencia")});
+        seen.push_back({table_.state(), table_.position(), table_.rowCount(), table_.constantK(),
+                        table_.parabolaZone()});
     }
 
     int referenceZone = 0;
@@ -81,9 +87,9 @@ inline MeasurementTable editedAB() {
     appendRow(table, {2.0});
     table.first();
     table.edit();
-    table.setNumber("Zona1", 1.5);
+    table.setNumber(column(table, "Zona1"), 1.5);
     table.post();
     return table;
 }
 
-}  // namespace zelvaro::test
+}  // namespace zelvaro::fixtures

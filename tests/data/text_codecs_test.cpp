@@ -2,45 +2,12 @@
 
 #include <string>
 
-#include "data/base64.h"
 #include "data/cp1252.h"
 #include "data/memo_text.h"
 #include "data/xml_attribute.h"
 
 namespace zelvaro {
 namespace {
-
-TEST(Base64, EncodesWithFill) {
-    struct Case {
-        const char* name;
-        std::string bytes;
-        const char* text;
-    } cases[] = {
-        {"abc", "abc", "YWJj"},
-        {"one byte", "a", "YQ=="},
-        {"two bytes", "ab", "YWI="},
-        {"empty", "", ""},
-        {"high bytes", std::string("\xFF\xFE\0", 3), "//4A"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(encodeBase64(c.bytes), c.text) << c.name;
-}
-
-TEST(Base64, DecodesSkippingCharactersOutsideTheAlphabet) {
-    struct Case {
-        const char* name;
-        const char* text;
-        std::string bytes;
-    } cases[] = {
-        {"abc", "YWJj", "abc"},
-        {"fill", "YQ==", "a"},
-        {"no fill", "YWI", "ab"},
-        {"line breaks and spaces", "YW\r\nJ j", "abc"},
-        {"junk", "Y!W#J*j", "abc"},
-        {"lone last character", "YWJjY", "abc"},
-        {"nothing in the alphabet", "!!==", ""},
-    };
-    for (const Case& c : cases) EXPECT_EQ(decodeBase64(c.text), c.bytes) << c.name;
-}
 
 TEST(Cp1252, DecodesEveryByteAndEncodesItBack) {
     std::string all;

@@ -48,86 +48,86 @@ std::string radiusItems(int count) {
 class ProjectFile : public ::testing::Test {
   protected:
     // The mirror of the file example: 3 zones, D 150, R 1200, radii 40, 60.5 and 75.
-    static void typeExampleMirror(TestSession& session) {
-        OpenTest& test = session.test();
-        test.setD(150);
-        test.setR(1200);
-        test.setZoneCount(3);
-        test.setZoneRadii({40, 60.5, 75});
+    static void typeExampleMirror(Project& project) {
+        Mirror& mirror = project.mirror();
+        mirror.setD(150);
+        mirror.setR(1200);
+        mirror.setZoneCount(3);
+        mirror.setZoneRadii({40, 60.5, 75});
     }
 
     static void appendRow(MeasurementTable& table, const std::vector<double>& readings) {
         table.append();
         for (std::size_t z = 0; z < readings.size(); ++z) {
-            table.setNumber("Zona" + std::to_string(z + 1), readings[z]);
+            table.setNumber(TableSchema::zoneColumn(static_cast<int>(z)), readings[z]);
         }
         table.post();
     }
 
-    static void expectDefaults(const TestSession& session) {
-        const MirrorParameters& m = session.test().parameters();
+    static void expectDefaults(const Project& project) {
+        const MirrorParameters& m = project.mirror().parameters();
         EXPECT_EQ(m.D, 0);
         EXPECT_EQ(m.R, 0);
         EXPECT_EQ(m.ZoneCount, 1);
         EXPECT_EQ(m.Lambda, 0.00056L);
         EXPECT_EQ(m.b, -1);
-        EXPECT_EQ(session.table().rowCount(), 0);
-        EXPECT_EQ(session.table().schema().zoneCount(), 1);
+        EXPECT_EQ(project.table().rowCount(), 0);
+        EXPECT_EQ(project.table().schema().zoneCount(), 1);
     }
 
-    TestSession session{Separators::brazilian(), fixedClock};
+    Project project{Separators::brazilian(), fixedClock};
     ProjectFiles files;
 };
 
 TEST_F(ProjectFile, WritesTheFileExampleByteForByte) {
-    typeExampleMirror(session);
+    typeExampleMirror(project);
     const QString file = files.path("exemplo.pbl");
-    session.save(file);
+    project.save(file);
     EXPECT_EQ(ProjectFiles::read(file), kExampleHeader + packetText(3));
 
-    appendRow(session.table(), {0.25, 1.44, 2.46});
-    session.save(file);
+    appendRow(project.table(), {0.25, 1.44, 2.46});
+    project.save(file);
     EXPECT_EQ(ProjectFiles::read(file), kExampleHeader + packetText(3, kOneRowLog, row(1)));
 }
 
 TEST_F(ProjectFile, RoundTripKeepsEveryRowVersionAndLogEntry) {
     const QString kNotes = QStringLiteral("Céu limpo; \"vento\" fraco\ntemperatura 18 °C");
-    typeExampleMirror(session);
-    session.test().setLambda(0.00065L);
-    session.test().setB(-0.95L);
-    session.test().setReductionZoneIndex(1);
-    MeasurementTable& table = session.table();
+    typeExampleMirror(project);
+    project.mirror().setLambda(0.00065L);
+    project.mirror().setB(-0.95L);
+    project.mirror().setReductionZoneIndex(1);
+    MeasurementTable& table = project.table();
     appendRow(table, {0.25, 1.44, 2.46});
     appendRow(table, {0.26, 1.45, 2.47});
     appendRow(table, {0.24, 1.43, 2.45});
     table.moveTo(0);
     table.edit();
-    table.setNumber("Zona2", 1.5);
+    table.setNumber(TableSchema::zoneColumn(1), 1.5);
     table.post();
     table.moveTo(1);
     table.edit();
     table.setMemo(kNotes);
     table.post();
     table.moveTo(2);
-    session.test().setK(0.125L);
-    session.test().leaveK();
+    project.mirror().setK(0.125L);
+    project.mirror().leaveK();
 
     const QString first = files.path("a.pbl");
-    session.save(first);
-    TestSession reopened(Separators::brazilian(), fixedClock);
+    project.save(first);
+    Project reopened(Separators::brazilian(), fixedClock);
     reopened.load(first);
     const QString second = files.path("b.pbl");
     reopened.save(second);
     EXPECT_EQ(ProjectFiles::read(second), ProjectFiles::read(first));
 
-    const MirrorParameters& m = reopened.test().parameters();
+    const MirrorParameters& m = reopened.mirror().parameters();
     EXPECT_EQ(m.D, 150);
     EXPECT_EQ(m.R, 1200);
     EXPECT_EQ(m.ZoneCount, 3);
     EXPECT_EQ(m.Lambda, 0.00065L);
     EXPECT_EQ(m.b, -0.95L);
     EXPECT_EQ(m.ReductionZoneIndex, 1);
-    EXPECT_EQ(reopened.test().geometry().Hx, (std::vector<double>{40, 60.5, 75}));
+    EXPECT_EQ(reopened.mirror().geometry().Hx, (std::vector<double>{40, 60.5, 75}));
     const VersionedRows& saved = table.versions();
     const VersionedRows& loaded = reopened.table().versions();
     EXPECT_EQ(loaded.changeLog(), saved.changeLog());
@@ -142,37 +142,37 @@ TEST_F(ProjectFile, RoundTripKeepsEveryRowVersionAndLogEntry) {
 }
 
 TEST_F(ProjectFile, KeepsManyRadiiOnOneLongLine) {
-    session.test().setD(400);
-    session.test().setR(3000);
-    session.test().setZoneCount(300);
-    const std::vector<double> radii = session.test().geometry().Hx;
+    project.mirror().setD(400);
+    project.mirror().setR(3000);
+    project.mirror().setZoneCount(300);
+    const std::vector<double> radii = project.mirror().geometry().Hx;
     const QString file = files.path("a.pbl");
-    session.save(file);
+    project.save(file);
     ASSERT_GT(ProjectFiles::read(file).find("\r\n"), 4096u);
 
-    TestSession reopened(Separators::brazilian(), fixedClock);
+    Project reopened(Separators::brazilian(), fixedClock);
     reopened.load(file);
-    ASSERT_EQ(reopened.test().geometry().Hx.size(), 300u);
+    ASSERT_EQ(reopened.mirror().geometry().Hx.size(), 300u);
     for (std::size_t z = 0; z < radii.size(); ++z) {
-        EXPECT_NEAR(reopened.test().geometry().Hx[z], radii[z], 1e-12 * radii[z]) << z;
+        EXPECT_NEAR(reopened.mirror().geometry().Hx[z], radii[z], 1e-12 * radii[z]) << z;
     }
 }
 
 TEST_F(ProjectFile, ReadsAFileWrittenUnderTheOtherDecimalSeparator) {
-    typeExampleMirror(session);
-    session.test().setLambda(0.00056L);
-    session.test().setB(-1.25L);
+    typeExampleMirror(project);
+    project.mirror().setLambda(0.00056L);
+    project.mirror().setB(-1.25L);
     for (const Separators& written : {Separators::brazilian(), Separators::english()}) {
         for (const Separators& read : {Separators::brazilian(), Separators::english()}) {
             SCOPED_TRACE(written.decimal + " read under " + read.decimal);
-            session.test().setSeparators(written);
+            project.mirror().setSeparators(written);
             const QString file = files.path("a.pbl");
-            session.save(file);
-            TestSession reopened(read, fixedClock);
+            project.save(file);
+            Project reopened(read, fixedClock);
             reopened.load(file);
-            EXPECT_EQ(reopened.test().parameters().Lambda, 0.00056L);
-            EXPECT_EQ(reopened.test().parameters().b, -1.25L);
-            EXPECT_EQ(reopened.test().geometry().Hx, (std::vector<double>{40, 60.5, 75}));
+            EXPECT_EQ(reopened.mirror().parameters().Lambda, 0.00056L);
+            EXPECT_EQ(reopened.mirror().parameters().b, -1.25L);
+            EXPECT_EQ(reopened.mirror().geometry().Hx, (std::vector<double>{40, 60.5, 75}));
         }
     }
 }
@@ -214,12 +214,12 @@ TEST_F(ProjectFile, IsLenientWithHeadersAndTableSection) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TestSession loaded(Separators::english(), fixedClock);
+        Project loaded(Separators::english(), fixedClock);
         loaded.load(files.write("a.pbl", c.text));
-        EXPECT_EQ(loaded.test().parameters().ZoneCount, c.zones);
-        EXPECT_EQ(loaded.test().parameters().D, c.D);
+        EXPECT_EQ(loaded.mirror().parameters().ZoneCount, c.zones);
+        EXPECT_EQ(loaded.mirror().parameters().D, c.D);
         EXPECT_EQ(loaded.table().rowCount(), c.rows);
-        EXPECT_EQ(loaded.test().isReduced(), c.reduced);
+        EXPECT_EQ(loaded.mirror().isReduced(), c.reduced);
     }
 }
 
@@ -245,31 +245,31 @@ TEST_F(ProjectFile, FailedLoadResetsAndLeavesTheFileAlone) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TestSession loaded(Separators::english(), fixedClock);
+        Project loaded(Separators::english(), fixedClock);
         typeExampleMirror(loaded);
         const QString file = files.write("a.pbl", c.text);
         EXPECT_THROW(loaded.load(file), ProjectFileError);
         expectDefaults(loaded);
         EXPECT_EQ(ProjectFiles::read(file), c.text);
     }
-    EXPECT_THROW(session.load(files.path("nao-existe.pbl")), ProjectFileError);
-    expectDefaults(session);
+    EXPECT_THROW(project.load(files.path("nao-existe.pbl")), ProjectFileError);
+    expectDefaults(project);
 }
 
 TEST_F(ProjectFile, MalformedFilesEndInAnErrorOrInTheDefaults) {
-    typeExampleMirror(session);
-    appendRow(session.table(), {0.25, 1.44, 2.46});
-    session.table().edit();
-    session.table().setMemo(QStringLiteral("notas"));
-    session.table().post();
+    typeExampleMirror(project);
+    appendRow(project.table(), {0.25, 1.44, 2.46});
+    project.table().edit();
+    project.table().setMemo(QStringLiteral("notas"));
+    project.table().post();
     const QString original = files.path("a.pbl");
-    session.save(original);
+    project.save(original);
     const std::string good = ProjectFiles::read(original);
     // Cut anywhere after "<?xml", the file has lost its table's end.
     const std::size_t packetBegun = good.find("<?xml") + 5;
     for (std::size_t length = 0; length < good.size(); ++length) {
         SCOPED_TRACE(length);
-        TestSession loaded(Separators::brazilian(), fixedClock);
+        Project loaded(Separators::brazilian(), fixedClock);
         const QString cut = files.write("cortado.pbl", good.substr(0, length));
         if (length >= packetBegun) {
             EXPECT_THROW(loaded.load(cut), ProjectFileError);
@@ -309,11 +309,11 @@ TEST_F(ProjectFile, MalformedFilesEndInAnErrorOrInTheDefaults) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TestSession loaded(Separators::brazilian(), fixedClock);
+        Project loaded(Separators::brazilian(), fixedClock);
         const QString file = files.write("ruim.pbl", c.text);
         if (c.loads) {
             loaded.load(file);
-            EXPECT_EQ(loaded.test().parameters().ZoneCount, c.zones);
+            EXPECT_EQ(loaded.mirror().parameters().ZoneCount, c.zones);
         } else {
             EXPECT_THROW(loaded.load(file), ProjectFileError);
             expectDefaults(loaded);
@@ -323,17 +323,17 @@ TEST_F(ProjectFile, MalformedFilesEndInAnErrorOrInTheDefaults) {
 }
 
 // Records what the test tells its views, to check the order of a load's effects.
-class ChangeLog : public OpenTestObserver {
+class ChangeLog : public MirrorObserver {
   public:
-    void testChanged(TestChange change) override { changes.push_back(change); }
+    void mirrorChanged(MirrorChange change) override { changes.push_back(change); }
     // Position of the last time `change` was told, -1 when never.
-    int last(TestChange change) const {
+    int last(MirrorChange change) const {
         for (int i = static_cast<int>(changes.size()) - 1; i >= 0; --i) {
             if (changes[i] == change) return i;
         }
         return -1;
     }
-    std::vector<TestChange> changes;
+    std::vector<MirrorChange> changes;
 };
 
 TEST_F(ProjectFile, LoadRunsItsStepsInOrderAndReducesTheLastRow) {
@@ -346,37 +346,37 @@ TEST_F(ProjectFile, LoadRunsItsStepsInOrderAndReducesTheLastRow) {
         "[ARRAY_HX]=\"40\";\"60.5\";\"75\"\r\n[TABELA_DADOS]\r\n" +
         packetText(3, "<PARAMS CHANGE_LOG=\"1 0 4 2 0 4\"/>", rows);
     ChangeLog log;
-    session.test().addObserver(&log);
-    session.load(files.write("a.pbl", text));
-    session.test().removeObserver(&log);
+    project.mirror().addObserver(&log);
+    project.load(files.write("a.pbl", text));
+    project.mirror().removeObserver(&log);
 
-    const std::vector<TestChange> order = {TestChange::D,
-                                           TestChange::R,
-                                           TestChange::ZoneCount,
-                                           TestChange::Lambda,
-                                           TestChange::b,
-                                           TestChange::ReductionZoneIndex,
-                                           TestChange::ZoneRadiusList,
-                                           TestChange::ReductionTableCells};
+    const std::vector<MirrorChange> order = {MirrorChange::D,
+                                             MirrorChange::R,
+                                             MirrorChange::ZoneCount,
+                                             MirrorChange::Lambda,
+                                             MirrorChange::b,
+                                             MirrorChange::ReductionZoneIndex,
+                                             MirrorChange::ZoneRadiusList,
+                                             MirrorChange::ReductionTableCells};
     for (std::size_t i = 1; i < order.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_LT(log.last(order[i - 1]), log.last(order[i]));
     }
-    EXPECT_LT(log.last(TestChange::MeasurementTable), log.last(TestChange::ZoneRadiusList));
+    EXPECT_LT(log.last(MirrorChange::MeasurementTable), log.last(MirrorChange::ZoneRadiusList));
 
-    const OpenTest& test = session.test();
-    EXPECT_EQ(test.parameters().ReductionZoneIndex, 7);
-    EXPECT_EQ(test.geometry().Hx, (std::vector<double>{40, 60.5, 75}));
-    EXPECT_EQ(session.table().position(), 2);
-    EXPECT_EQ(test.parameters().k, 0.01L);
-    EXPECT_EQ(test.parameters().ParabolaZoneIndex, 2);
-    EXPECT_TRUE(test.isReduced());
-    EXPECT_EQ(test.readings(), (Readings{0.25, 1.44, 2.46}));
+    const Mirror& mirror = project.mirror();
+    EXPECT_EQ(mirror.parameters().ReductionZoneIndex, 7);
+    EXPECT_EQ(mirror.geometry().Hx, (std::vector<double>{40, 60.5, 75}));
+    EXPECT_EQ(project.table().position(), 2);
+    EXPECT_EQ(mirror.parameters().k, 0.01L);
+    EXPECT_EQ(mirror.parameters().ParabolaZoneIndex, 2);
+    EXPECT_TRUE(mirror.isReduced());
+    EXPECT_EQ(mirror.readings(), (Readings{0.25, 1.44, 2.46}));
 
-    session.reduceRow(0);
-    EXPECT_EQ(test.parameters().k, 0.5L);
-    EXPECT_EQ(test.parameters().ParabolaZoneIndex, 1);
-    EXPECT_TRUE(test.isReduced());
+    project.reduceRow(0);
+    EXPECT_EQ(mirror.parameters().k, 0.5L);
+    EXPECT_EQ(mirror.parameters().ParabolaZoneIndex, 1);
+    EXPECT_TRUE(mirror.isReduced());
 }
 
 TEST_F(ProjectFile, AFailedReductionAfterTheLoadIsTheReductionsError) {
@@ -386,8 +386,8 @@ TEST_F(ProjectFile, AFailedReductionAfterTheLoadIsTheReductionsError) {
     const QString file =
         files.write("a.pbl", header("\"40\";\"60.5\";\"75\"", "3") +
                                  packetText(3, "<PARAMS CHANGE_LOG=\"1 0 4\"/>", row));
-    EXPECT_THROW(session.load(file), ReductionFailed);
-    expectDefaults(session);
+    EXPECT_THROW(project.load(file), ReductionFailed);
+    expectDefaults(project);
 }
 
 }  // namespace

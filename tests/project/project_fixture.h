@@ -6,11 +6,11 @@
 #include <string>
 
 #include "data/local_date_time.h"
-#include "data/test_session.h"
+#include "data/project.h"
 
 namespace zelvaro {
 
-// 15 March 2024, 14:03:07.123: the clock of every session in these tests.
+// 15 March 2024, 14:03:07.123: the clock of every project in these tests.
 inline LocalDateTime fixedClock() {
     return *LocalDateTime::make(2024, 3, 15, ((14 * 60 + 3) * 60 + 7) * 1000 + 123);
 }

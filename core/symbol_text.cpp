@@ -1,4 +1,4 @@
-#include "cli/symbol_text.h"
+#include "core/symbol_text.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "ui/principal.h"
+#include "ui/main_window.h"
 
 namespace zelvaro {
 

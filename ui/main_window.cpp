@@ -1,11 +1,133 @@
 #include "ui/main_window.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "data/locale_separators.h"
+#include "ui/error_report.h"
+#include "ui/fields/numeric_field.h"
+#include "ui/grid/measurement_grid.h"
+#include "ui/grid/measurement_model.h"
+#include "ui/model_signals.h"
+#include "ui/radii/zone_radius_editor.h"
+#include "ui/variables/reduction_table_view.h"
+
 namespace zelvaro {
 
-TfrmPrincipal::TfrmPrincipal(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+// The client area under the menu: tool bar, panel and status bar.
+constexpr int kClientWidth = 941;
+constexpr int kClientHeight = 715;
+
+Separators systemSeparators() {
+    return separatorsOf(QLocale::system());
+}
+
+}  // namespace
+
+TfrmPrincipal::TfrmPrincipal(Environment environment, QWidget* parent)
+    : QMainWindow(parent),
+      readSeparators_(environment.readSeparators ? environment.readSeparators
+                                                 : std::function<Separators()>(systemSeparators)),
+      ownDialogs_(environment.dialogs ? nullptr : std::make_unique<QtUserDialogs>(this)),
+      dialogs_(environment.dialogs ? environment.dialogs : ownDialogs_.get()),
+      project_(std::make_unique<Project>(
+          readSeparators_(),
+          environment.clock ? environment.clock : MeasurementTable::Clock(&LocalDateTime::now))),
+      printer_(std::make_unique<QPrinter>()),
+      decimalPattern_(kDefaultDecimalPattern) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Zelvaro"));
-    resize(949, 769);
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    actions_ = CreateMainActions(this);
+    buildLayout();
+    buildToolBar();
+    buildMenus();
+    buildStatusBar();
+    signals_ = new ModelSignals(*project_, this);
+    connect(signals_, &ModelSignals::changed, this, &TfrmPrincipal::refresh);
+    connect(signals_, &ModelSignals::rowChanged, &grid_->measurementModel(),
+            &MeasurementModel::apply);
+    connectFields();
+    connectActions();
+    enableHandledActions();
+    CheckBox2Click();
+    refreshAllTexts();
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    qApp->installEventFilter(this);
+}
+
+TfrmPrincipal::~TfrmPrincipal() {
+    qApp->removeEventFilter(this);
+    // The views go before the project they show.
+    delete centralWidget();
+    delete signals_;
+}
+
+void TfrmPrincipal::closeEvent(QCloseEvent* event) {
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void TfrmPrincipal::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LocaleChange) readSeparators();
+    QMainWindow::changeEvent(event);
+}
+
+void TfrmPrincipal::readSeparators() {
+    runCommand([this] { project_->mirror().setSeparators(readSeparators_()); });
+}
+
+void TfrmPrincipal::keyPressEvent(QKeyEvent* event) {
+    // Enter in a control that does not use it runs the default button, "&Reduzir".
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (QAction* reduce = actionOf(actions_, MainAction::Reduzir); reduce->isEnabled()) {
+            reduce->trigger();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool TfrmPrincipal::eventFilter(QObject* watched, QEvent* event) {
+    // "Mostrar dicas." unticked: no control of the window shows its hint.
+    if (event->type() == QEvent::ToolTip && !hintsBox_->isChecked()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) return true;
+    }
+    // The window's shortcuts win over a control's own: Ctrl+C in a field opens the printer
+    // set-up instead of copying. A shortcut override left unaccepted lets the shortcut run.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QKeySequence pressed(key->keyCombination());
+            for (const QAction* action : actions_) {
+                if (action->isEnabled() && !action->shortcut().isEmpty() &&
+                    action->shortcut() == pressed) {
+                    event->ignore();
+                    return true;
+                }
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmPrincipal::runCommand(const std::function<void()>& command) {
+    RunReportingErrors(*dialogs_, command);
 }
 
 }  // namespace zelvaro

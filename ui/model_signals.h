@@ -48,3 +48,6 @@ class ModelSignals : public QObject, private MirrorObserver, private Measurement
 };
 
 }  // namespace zelvaro
+
+Q_DECLARE_METATYPE(zelvaro::ModelChanges)
+Q_DECLARE_METATYPE(zelvaro::TableChange)

@@ -33,6 +33,8 @@ QMessageBox::ButtonRole runBox(
 std::optional<QString> runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
                                      const QString& folder, const QString& name) {
     QFileDialog dialog(parent);
+    dialog.setWindowTitle(mode == QFileDialog::AcceptOpen ? QStringLiteral("Abrir")
+                                                          : QStringLiteral("Salvar como"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(kFileFilter);

@@ -1,0 +1,122 @@
+// What each control and command of the main window runs.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+
+#include "ui/fields/numeric_field.h"
+#include "ui/grid/measurement_grid.h"
+#include "ui/main_window.h"
+
+namespace zelvaro {
+
+void TfrmPrincipal::connectFields() {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const auto field = static_cast<MirrorField>(i);
+        if (!DescriptionOf(field).editable) continue;
+        connect(fields_[i], &NumericField::valueEdited, this, [this, field](long double value) {
+            runCommand([&] { project_->mirror().setField(field, value); });
+        });
+    }
+    // edtKExit: k goes into the current measurement row.
+    connect(fields_[static_cast<std::size_t>(MirrorField::k)], &NumericField::left, this,
+            [this] { runCommand([this] { project_->mirror().leaveK(); }); });
+    // edtNumZonasKeyPress: the zone count is frozen while readings exist.
+    fields_[static_cast<std::size_t>(MirrorField::ZoneCount)]->setCharacterKeyRefusal(
+        [this] { return project_->table().rowCount() > 0; });
+    connect(originZones_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        runCommand([&] { project_->mirror().setReductionZoneIndex(index); });
+    });
+    connect(autoRadiiBox_, &QCheckBox::toggled, this,
+            [this](bool on) { project_->mirror().setAutoRadii(on); });
+    connect(hintsBox_, &QCheckBox::toggled, this, &TfrmPrincipal::CheckBox2Click);
+    connect(scientificBox_, &QCheckBox::toggled, this, &TfrmPrincipal::CheckBox3Click);
+}
+
+void TfrmPrincipal::connectActions() {
+    const auto on = [this](MainAction action, auto handler) {
+        connect(actionOf(actions_, action), &QAction::triggered, this, handler);
+    };
+    MeasurementTable& table = project_->table();
+    // A reading still being typed goes along with every command on the rows.
+    on(MainAction::Novo, [this] { actNovoExecute(); });
+    on(MainAction::Abre, [this] { actAbreExecute(); });
+    on(MainAction::Salvar, [this] { actSalvarExecute(); });
+    on(MainAction::Sair, [this] { close(); });
+    on(MainAction::Reduzir, [this] { actReduzirExecute(); });
+    on(MainAction::Primeiro, [this, &table] {
+        runCommand([&] {
+            grid_->finishEditing();
+            table.first();
+        });
+    });
+    on(MainAction::Anterior, [this, &table] {
+        runCommand([&] {
+            grid_->finishEditing();
+            table.prior();
+        });
+    });
+    on(MainAction::Proximo, [this, &table] {
+        runCommand([&] {
+            grid_->finishEditing();
+            table.next();
+        });
+    });
+    on(MainAction::Ultimo, [this, &table] {
+        runCommand([&] {
+            grid_->finishEditing();
+            table.last();
+        });
+    });
+    on(MainAction::Editar, [this, &table] {
+        runCommand([&] {
+            grid_->finishEditing();
+            table.edit();
+        });
+    });
+    on(MainAction::Inserir, [this] { actInserirExecute(); });
+    on(MainAction::LimpaDados, [this] { actLimpaDadosExecute(); });
+    on(MainAction::ConfigurarImpressao, [this] { actConfigurarImpressaoExecute(); });
+
+    QAction* reduce = actionOf(actions_, MainAction::Reduzir);
+    reduceButton_->setText(reduce->text());
+    reduceButton_->setIcon(reduce->icon());
+    reduceButton_->setToolTip(reduce->toolTip());
+    reduceButton_->setDefault(true);
+    connect(reduceButton_, &QPushButton::clicked, reduce, &QAction::trigger);
+    connect(reduce, &QAction::enabledChanged, reduceButton_, &QWidget::setEnabled);
+}
+
+void TfrmPrincipal::enableHandledActions() {
+    // The results window, printing, help and the settings come with their own issues; their
+    // actions stay disabled until they have a handler.
+    for (const MainAction action :
+         {MainAction::Novo, MainAction::Salvar, MainAction::Abre, MainAction::Sair,
+          MainAction::Reduzir, MainAction::Primeiro, MainAction::Anterior, MainAction::Proximo,
+          MainAction::Ultimo, MainAction::ConfigurarImpressao, MainAction::LimpaDados,
+          MainAction::Editar, MainAction::Inserir}) {
+        actionOf(actions_, action)->setEnabled(true);
+    }
+    reduceButton_->setEnabled(true);
+}
+
+void TfrmPrincipal::CheckBox2Click() {
+    // Hints are suppressed in eventFilter while the box is unticked; here they are written.
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        const QVariant hint = widget->property("hint");
+        if (hint.isValid()) widget->setToolTip(hint.toString());
+    }
+}
+
+void TfrmPrincipal::CheckBox3Click() {
+    ApplyDisplayFormat(scientificBox_->isChecked() ? std::string(kScientificPattern)
+                                                   : decimalPattern_);
+}
+
+void TfrmPrincipal::ApplyDisplayFormat(const std::string& pattern) {
+    const std::string doubled = DoubledPattern(pattern);
+    for (NumericField* field : fields_) field->setDisplayPattern(doubled);
+}
+
+}  // namespace zelvaro

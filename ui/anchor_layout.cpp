@@ -1,5 +1,6 @@
 #include "ui/anchor_layout.h"
 
+#include <QWidget>
 #include <QWidgetItem>
 
 namespace zelvaro {
@@ -54,7 +55,10 @@ QRect AnchorLayout::placedRect(const Placed& placed, const QRect& area) const {
 
 void AnchorLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
-    for (const Placed& placed : items_) placed.item->setGeometry(placedRect(placed, rect));
+    // Positions count from the parent's own corner, as in the layout, also where the parent
+    // keeps margins of its own (a group box's title and frame).
+    const QRect area = parentWidget() ? parentWidget()->rect() : rect;
+    for (const Placed& placed : items_) placed.item->setGeometry(placedRect(placed, area));
 }
 
 QLayoutItem* AnchorLayout::itemAt(int index) const {

@@ -60,7 +60,8 @@ TfrmPrincipal::TfrmPrincipal(Environment environment, QWidget* parent)
     connectFields();
     connectActions();
     enableHandledActions();
-    CheckBox2Click();
+    // The settings' defaults: automatic radii, hints on, no scientific notation.
+    hintsBox_->setChecked(true);
     refreshAllTexts();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     qApp->installEventFilter(this);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -110,7 +111,7 @@ QWidget* TfrmPrincipal::buildRadiusGroup() {
 
 QWidget* TfrmPrincipal::buildCalculatedGroup() {
     QGroupBox* group = makeGroup("GroupBox3", " Calculados: ", {261, 256});
-    int top = 16;
+    int top = 20;
     for (const MirrorField field :
          {MirrorField::f, MirrorField::fD, MirrorField::At, MirrorField::Az, MirrorField::p,
           MirrorField::Rms, MirrorField::Strehl}) {
@@ -213,6 +214,12 @@ void TfrmPrincipal::buildLayout() {
     clientLayout->addWidget(reduceButton_, QRect(835, 6, 101, 25), kAnchorTopRight);
 
     setCentralWidget(client);
+    // Grid rows one text line high, as the window's small font asks.
+    for (QTableView* view :
+         {static_cast<QTableView*>(radiusEditor_), static_cast<QTableView*>(grid_)}) {
+        view->verticalHeader()->setMinimumSectionSize(1);
+        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    }
     setTabOrder(fields_[0], fields_[1]);
     for (std::size_t i = 1; i < 6; ++i) setTabOrder(fields_[i - 1], fields_[i]);
     setTabOrder(fields_[5], originZones_);

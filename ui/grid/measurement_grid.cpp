@@ -105,7 +105,9 @@ void MeasurementGrid::buildFixedColumn() {
 // every change of the font.
 void MeasurementGrid::layoutColumns() {
     const QFontMetrics metrics(font());
-    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin);
+    // The header's margins, and the cell's own padding and focus frame besides.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) +
+                       2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 4;
     const auto widthOf = [&metrics, margin](const QString& text) {
         return metrics.horizontalAdvance(text) + margin;
     };

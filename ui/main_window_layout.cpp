@@ -86,6 +86,8 @@ QWidget* TfrmPrincipal::buildDataGroup() {
     originZones_->setEditable(true);
     originZones_->setInsertPolicy(QComboBox::NoInsert);
     setHint(originZones_, QStringLiteral("Zona de referência"));
+    // An editable list would otherwise be read out by its current entry only.
+    originZones_->setAccessibleName(QStringLiteral("Zona de referência:"));
     auto* label = new QLabel(QStringLiteral("Zona de referência:"));
     label->setBuddy(originZones_);
     anchorsOf(group)->addWidget(label, QRect(8, top + 3, kFieldLeft - 10, 15));

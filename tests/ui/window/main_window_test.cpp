@@ -109,6 +109,8 @@ class MainWindowTest : public QObject {
     void theZoneCountIsFrozenWhileRowsExist();
     void enterReducesTheWorkedExample();
     void kGoesIntoTheCurrentRow();
+    void editingARowThenReducing();
+    void aFailedReductionResetsAndSaysSo();
     void statusBarFollowsTheTable();
     void savingAndOpening();
     void aFailedOpenLeavesNothingToOverwrite();
@@ -254,6 +256,40 @@ void MainWindowTest::kGoesIntoTheCurrentRow() {
     w.leave();
     QCOMPARE(w.project().table().constantK(), 0.25);
     QCOMPARE(w.field("edtK")->text(), QStringLiteral("0,25000"));
+}
+
+void MainWindowTest::editingARowThenReducing() {
+    Window w;
+    w.typeWorkedExample();
+    w.action("actReduzir")->trigger();
+    auto* grid = w.find<QTableView>("RxDBGrid1");
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, 2));
+    typeAtTheFocus(QStringLiteral("9"));
+    QCOMPARE(w.project().table().reading(2), 1.44);
+    w.action("actEditar")->trigger();
+    grid->setFocus();
+    typeAtTheFocus(QStringLiteral("1,45"));
+    QVERIFY(!w.project().mirror().isReduced());
+    w.action("actReduzir")->trigger();
+    QCOMPARE(w.project().table().reading(2), 1.45);
+    QCOMPARE(w.project().table().rowCount(), 1);
+    QCOMPARE(w.cell("ListView1", 0, 2), QStringLiteral("1,4500"));
+    QVERIFY(w.project().mirror().isReduced());
+}
+
+void MainWindowTest::aFailedReductionResetsAndSaysSo() {
+    Window w;
+    w.type("edtNumZonas", QStringLiteral("2"));
+    w.leave();
+    w.action("actInserir")->trigger();
+    typeAtTheFocus(QStringLiteral("1e308"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    typeAtTheFocus(QStringLiteral("-1e308"));
+    w.action("actReduzir")->trigger();
+    QCOMPARE(w.dialogs.shown, QStringList({"Error: Erro durante os cálculos!"}));
+    QCOMPARE(w.project().table().rowCount(), 0);
+    QCOMPARE(w.field("edtNumZonas")->text(), QStringLiteral("001"));
 }
 
 void MainWindowTest::statusBarFollowsTheTable() {

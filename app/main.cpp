@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QScreen>
+#include <QStringList>
 
 #include "ui/main_window.h"
 
@@ -14,5 +15,8 @@ int main(int argc, char* argv[]) {
         window.move(frame.topLeft());
     }
     window.show();
+    // "zelvaro FILE.pbl", as a file manager starts it: the file opens as with "&Abrir".
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) window.openFile(arguments.at(1));
     return QApplication::exec();
 }

@@ -59,6 +59,10 @@ class TfrmPrincipal : public QMainWindow {
     Project& project() { return *project_; }
     const MainActions& mainActions() const { return actions_; }
 
+    // A project file named from outside (the command line, a file manager): opened as
+    // "&Abrir" opens the file chosen in its dialog.
+    void openFile(const QString& path);
+
     // "Usar notação científica." and its reverse: every numeric field shows `pattern`.
     void ApplyDisplayFormat(const std::string& pattern);
 

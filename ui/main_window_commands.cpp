@@ -76,6 +76,13 @@ void TfrmPrincipal::actAbreExecute() {
     loadFrom(*chosen);
 }
 
+void TfrmPrincipal::openFile(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    openDialogFile_ = absolute;
+    saveDialogFile_ = absolute;
+    loadFrom(absolute);
+}
+
 void TfrmPrincipal::loadFrom(const QString& path) {
     enum class Outcome { Opened, ReductionFailed, Failed } outcome = Outcome::Opened;
     QString reductionMessage;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program under a virtual X server, driven with xdotool as a user would: the window
 # appears titled "Zelvaro", Ctrl+O opens the file dialog, an example opens and the title names
-# it, Ctrl+Q closes the program. Skipped (77) where Xvfb or xdotool is missing.
+# it, Ctrl+Q closes the program; started with a file's name, it opens that file. Skipped (77) where Xvfb or xdotool is missing.
 set -euo pipefail
 app=$1
 example=$2
@@ -58,4 +58,14 @@ for _ in $(seq 1 40); do kill -0 $pid 2>/dev/null || break; sleep 0.25; done
 kill -0 $pid 2>/dev/null && fail "Ctrl+Q não fechou o programa"
 wait $pid || fail "o programa terminou com erro"
 echo "Ctrl+Q fechou o programa"
+
+# "zelvaro FILE.pbl", as a file manager starts it.
+"$app" "$example" >"$HOME/zelvaro.log" 2>&1 &
+pid=$!
+opened=$(window_named "$title") || fail "\"zelvaro ARQUIVO\" não abriu o arquivo"
+echo "aberto pela linha de comando: $title"
+press "$opened" ctrl+q
+for _ in $(seq 1 40); do kill -0 $pid 2>/dev/null || break; sleep 0.25; done
+kill -0 $pid 2>/dev/null && fail "Ctrl+Q não fechou o programa"
+wait $pid || fail "o programa terminou com erro"
 SH

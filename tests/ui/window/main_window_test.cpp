@@ -114,6 +114,7 @@ class MainWindowTest : public QObject {
     void statusBarFollowsTheTable();
     void savingAndOpening();
     void aFailedOpenLeavesNothingToOverwrite();
+    void aFileNamedFromOutsideOpensAsAbrir();
     void typedDataIsNeverLostWithoutAQuestion_data();
     void typedDataIsNeverLostWithoutAQuestion();
     void novoAfterSavingElsewhereSavesToTheLastFile();
@@ -355,6 +356,17 @@ void MainWindowTest::aFailedOpenLeavesNothingToOverwrite() {
     QVERIFY(again.open(QIODevice::ReadOnly));
     QCOMPARE(again.readAll(), QByteArray("[ARRAY_HX]=\"x\"\r\n[NUMERO_ZONAS]=1\r\n"));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("nao-existe.pbl"))));
+}
+
+void MainWindowTest::aFileNamedFromOutsideOpensAsAbrir() {
+    Window w;
+    w.frm->openFile(QStringLiteral(ZELVARO_EXAMPLES "/espelho-250mm-f5.pbl"));
+    QCOMPARE(w.frm->windowTitle(), QStringLiteral("Zelvaro - [espelho-250mm-f5.pbl]"));
+    QCOMPARE(w.project().mirror().parameters().ZoneCount, 8);
+    QVERIFY(w.project().mirror().isReduced());
+    QVERIFY(w.dialogs.shown.isEmpty());
+    w.frm->openFile(QStringLiteral("nao-existe.pbl"));
+    QCOMPARE(w.dialogs.shown, QStringList({"Information: Erro ao carregar arquivo"}));
 }
 
 void MainWindowTest::typedDataIsNeverLostWithoutAQuestion_data() {

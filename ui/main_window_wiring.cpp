@@ -38,42 +38,27 @@ void TfrmPrincipal::connectActions() {
         connect(actionOf(actions_, action), &QAction::triggered, this, handler);
     };
     MeasurementTable& table = project_->table();
-    // A reading still being typed goes along with every command on the rows.
     on(MainAction::Novo, [this] { actNovoExecute(); });
     on(MainAction::Abre, [this] { actAbreExecute(); });
     on(MainAction::Salvar, [this] { actSalvarExecute(); });
     on(MainAction::Sair, [this] { close(); });
     on(MainAction::Reduzir, [this] { actReduzirExecute(); });
-    on(MainAction::Primeiro, [this, &table] {
-        runCommand([&] {
-            grid_->finishEditing();
-            table.first();
+    const std::pair<MainAction, void (MeasurementTable::*)()> rowCommands[] = {
+        {MainAction::Primeiro, &MeasurementTable::first},
+        {MainAction::Anterior, &MeasurementTable::prior},
+        {MainAction::Proximo, &MeasurementTable::next},
+        {MainAction::Ultimo, &MeasurementTable::last},
+        {MainAction::Editar, &MeasurementTable::edit},
+    };
+    // A reading still being typed goes along with every command on the rows.
+    for (const auto& [action, command] : rowCommands) {
+        on(action, [this, &table, command = command] {
+            runCommand([&] {
+                grid_->finishEditing();
+                (table.*command)();
+            });
         });
-    });
-    on(MainAction::Anterior, [this, &table] {
-        runCommand([&] {
-            grid_->finishEditing();
-            table.prior();
-        });
-    });
-    on(MainAction::Proximo, [this, &table] {
-        runCommand([&] {
-            grid_->finishEditing();
-            table.next();
-        });
-    });
-    on(MainAction::Ultimo, [this, &table] {
-        runCommand([&] {
-            grid_->finishEditing();
-            table.last();
-        });
-    });
-    on(MainAction::Editar, [this, &table] {
-        runCommand([&] {
-            grid_->finishEditing();
-            table.edit();
-        });
-    });
+    }
     on(MainAction::Inserir, [this] { actInserirExecute(); });
     on(MainAction::LimpaDados, [this] { actLimpaDadosExecute(); });
     on(MainAction::ConfigurarImpressao, [this] { actConfigurarImpressaoExecute(); });

@@ -12,55 +12,13 @@
 #include <string>
 #include <string_view>
 
+#include "bench/large_project.h"
 #include "data/project.h"
 
 namespace zelvaro {
 namespace {
 
-constexpr int kZones = 999;
-constexpr int kRuns = 1000;
 constexpr std::string_view kPeakOption = "--peak";
-
-LocalDateTime fixedClock() {
-    return *LocalDateTime::make(2024, 3, 15, 50587123);
-}
-
-void typeLargeTest(Project& project) {
-    project.mirror().setD(400);
-    project.mirror().setR(3200);
-    project.mirror().setZoneCount(kZones);
-    MeasurementTable& table = project.table();
-    std::mt19937_64 random(2024);
-    std::uniform_real_distribution<double> reading(0.0, 3.0);
-    for (int run = 0; run < kRuns; ++run) {
-        table.append();
-        for (int zone = 0; zone < kZones; ++zone) {
-            table.setNumber(TableSchema::zoneColumn(zone), reading(random));
-        }
-        table.setConstantK(0.25);
-        table.setMemo(QStringLiteral("Leituras da noite, espelho de 400 mm"));
-        table.post();
-    }
-    for (int run = 0; run < kRuns; ++run) {
-        table.moveTo(run);
-        table.edit();
-        table.setNumber(TableSchema::zoneColumn(0), reading(random));
-        table.post();
-    }
-}
-
-// The large test's file, written once.
-const QString& largeFile() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("grande.pbl"));
-        Project project(Separators::brazilian(), fixedClock);
-        typeLargeTest(project);
-        project.save(file);
-        return file;
-    }();
-    return path;
-}
 
 long statusKb(const char* field) {
     long kb = -1;

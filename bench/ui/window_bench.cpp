@@ -14,19 +14,13 @@
 #include <memory>
 #include <random>
 
+#include "bench/large_project.h"
 #include "data/project.h"
 #include "ui/main_window.h"
 #include "ui/user_dialogs.h"
 
 namespace zelvaro {
 namespace {
-
-constexpr int kZones = 999;
-constexpr int kRuns = 1000;
-
-LocalDateTime fixedClock() {
-    return *LocalDateTime::make(2024, 3, 15, 50587123);
-}
 
 // Answers nothing: the benchmarks never ask.
 class SilentDialogs : public UserDialogs {
@@ -123,36 +117,6 @@ void ReduceWith999Zones(benchmark::State& state) {
     }
 }
 BENCHMARK(ReduceWith999Zones)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-const QString& largeFile() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("grande.pbl"));
-        Project project(Separators::brazilian(), fixedClock);
-        project.mirror().setD(400);
-        project.mirror().setR(3200);
-        project.mirror().setZoneCount(kZones);
-        MeasurementTable& table = project.table();
-        std::mt19937_64 random(2024);
-        std::uniform_real_distribution<double> reading(0.0, 3.0);
-        for (int run = 0; run < kRuns; ++run) {
-            table.append();
-            for (int zone = 0; zone < kZones; ++zone) {
-                table.setNumber(TableSchema::zoneColumn(zone), reading(random));
-            }
-            table.post();
-        }
-        for (int run = 0; run < kRuns; ++run) {
-            table.moveTo(run);
-            table.edit();
-            table.setNumber(TableSchema::zoneColumn(0), reading(random));
-            table.post();
-        }
-        project.save(file);
-        return file;
-    }();
-    return path;
-}
 
 void OpenLargeProject(benchmark::State& state) {
     const QString& file = largeFile();

@@ -1,10 +1,8 @@
 #include "ui/main_actions.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QIcon>
 #include <QKeySequence>
-#include <QStyle>
 #include <QWidget>
 
 namespace zelvaro {
@@ -20,49 +18,48 @@ struct ActionDescription {
     const char* hint;
     const char* category;
     const char* shortcut;
-    // A freedesktop icon name, and the style's icon where the theme has none.
+    // A freedesktop icon name, and our own picture where the icon theme has none.
     const char* themeIcon;
-    QStyle::StandardPixmap fallbackIcon;
+    const char* bundledIcon;
 };
 
 // In the order of the action list.
 const ActionDescription kActions[] = {
     {MainAction::Novo, "actNovo", "&Novo", "Novo", "Arquivo", "Ctrl+N", "document-new",
-     QStyle::SP_FileIcon},
+     "blank-page.svg"},
     {MainAction::Salvar, "actSalvar", "&Salvar", "Salva dados", "Arquivo", "Ctrl+S",
-     "document-save", QStyle::SP_DialogSaveButton},
+     "document-save", "floppy-disk.svg"},
     {MainAction::Abre, "actAbre", "&Abrir", "Abre arquivo", "Arquivo", "Ctrl+O", "document-open",
-     QStyle::SP_DirOpenIcon},
+     "open-folder.svg"},
     {MainAction::Sair, "actSair", "Sa&ir", "Sai do programa", "Arquivo", "Ctrl+Q",
-     "application-exit", QStyle::SP_DialogCloseButton},
+     "application-exit", "door-exit.svg"},
     {MainAction::Configuracao, "actConfiguracao", "&Configuração...", "Configuração do programa",
-     "Arquivo", "", "document-properties", QStyle::SP_FileDialogContentsView},
+     "Arquivo", "", "document-properties", "page-lines.svg"},
     {MainAction::Reduzir, "actReduzir", "&Reduzir", "Reduzir os dados", "", "", "dialog-ok-apply",
-     QStyle::SP_DialogApplyButton},
-    {MainAction::Ajuda, "actAjuda", "Ajuda...", "", "Ajuda", "", "help-contents",
-     QStyle::SP_DialogHelpButton},
+     "green-tick.svg"},
+    {MainAction::Ajuda, "actAjuda", "Ajuda...", "", "Ajuda", "", "help-contents", "help-book.svg"},
     {MainAction::Primeiro, "actPrimeiro", "Primeiro Registro", "", "Navegacao", "", "go-first",
-     QStyle::SP_MediaSkipBackward},
+     "first.svg"},
     {MainAction::Anterior, "actAnterior", "Registro Anterior", "", "Navegacao", "", "go-previous",
-     QStyle::SP_ArrowLeft},
+     "previous.svg"},
     {MainAction::Proximo, "actProximo", "Próximo Registro", "", "Navegacao", "", "go-next",
-     QStyle::SP_ArrowRight},
+     "next.svg"},
     {MainAction::Ultimo, "actUltimo", "Último Registro", "", "Navegacao", "", "go-last",
-     QStyle::SP_MediaSkipForward},
+     "last.svg"},
     {MainAction::Imprimir, "actImprimir", "Im&primir", "Imprime resultados", "Arquivo", "Ctrl+P",
-     "document-print", QStyle::SP_DriveNetIcon},
+     "document-print", "printer.svg"},
     {MainAction::ConfigurarImpressao, "actConfigurarImpressao", "Con&figurar Impressão",
-     "Configura impressão", "Arquivo", "Ctrl+C", "document-page-setup", QStyle::SP_ComputerIcon},
+     "Configura impressão", "Arquivo", "Ctrl+C", "document-page-setup", "printer-setup.svg"},
     {MainAction::Resultados, "actResultados", "&Resultados", "Mostra resultados", "Resultados",
-     "Ctrl+G", "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView},
+     "Ctrl+G", "x-office-spreadsheet", "page-chart.svg"},
     {MainAction::LimpaDados, "actLimpaDados", "Limpar Dados", "", "Navegacao", "", "edit-clear",
-     QStyle::SP_DialogDiscardButton},
+     "red-cross.svg"},
     {MainAction::SalvarComo, "actSalvarComo", "Salvar Como...", "", "Arquivo", "",
-     "document-save-as", QStyle::SP_DialogSaveButton},
+     "document-save-as", "floppy-disk.svg"},
     {MainAction::Editar, "actEditar", "&Editar Registro", "", "Navegacao", "", "document-edit",
-     QStyle::SP_FileDialogInfoView},
+     "edit-text.svg"},
     {MainAction::Inserir, "actInserir", "&Inserir Registro", "", "Navegacao", "", "list-add",
-     QStyle::SP_FileDialogNewFolder},
+     "insert.svg"},
 };
 
 QAction* createAction(const ActionDescription& description, QWidget* window) {
@@ -75,9 +72,9 @@ QAction* createAction(const ActionDescription& description, QWidget* window) {
     action->setShortcut(QKeySequence(QString::fromLatin1(description.shortcut)));
     // Shortcuts work wherever the focus is in the window, also inside a field.
     action->setShortcutContext(Qt::WindowShortcut);
-    action->setIcon(
-        QIcon::fromTheme(QString::fromLatin1(description.themeIcon),
-                         QApplication::style()->standardIcon(description.fallbackIcon)));
+    action->setIcon(QIcon::fromTheme(
+        QString::fromLatin1(description.themeIcon),
+        QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(description.bundledIcon))));
     action->setEnabled(false);
     window->addAction(action);
     return action;

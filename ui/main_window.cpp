@@ -5,19 +5,25 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include "data/locale_separators.h"
+#include "ui/about/about_window.h"
+#include "ui/app_icon.h"
 #include "ui/error_report.h"
 #include "ui/fields/numeric_field.h"
 #include "ui/grid/measurement_grid.h"
 #include "ui/grid/measurement_model.h"
 #include "ui/model_signals.h"
 #include "ui/radii/zone_radius_editor.h"
+#include "ui/settings.h"
 #include "ui/variables/reduction_table_view.h"
 
 namespace zelvaro {
@@ -48,6 +54,7 @@ TfrmPrincipal::TfrmPrincipal(Environment environment, QWidget* parent)
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Zelvaro"));
     setFont(QFont(QStringLiteral("Arial"), 8));
+    setWindowIcon(ZelvaroIcon());
     actions_ = CreateMainActions(this);
     buildLayout();
     buildToolBar();
@@ -60,8 +67,13 @@ TfrmPrincipal::TfrmPrincipal(Environment environment, QWidget* parent)
     connectFields();
     connectActions();
     enableHandledActions();
-    // The settings' defaults: automatic radii, hints on, no scientific notation.
-    hintsBox_->setChecked(true);
+    settingsPath_ =
+        environment.settingsPath.isEmpty()
+            ? SettingsFilePath(QCoreApplication::applicationFilePath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            : environment.settingsPath;
+    applySettings();
+    about_ = new TfrmSobre(this);
     refreshAllTexts();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     qApp->installEventFilter(this);
@@ -79,7 +91,34 @@ void TfrmPrincipal::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    writeSettings();
     event->accept();
+}
+
+void TfrmPrincipal::applySettings() {
+    const Settings settings =
+        Settings::read(settingsPath_, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    decimalPattern_ = settings.decimalPattern.toStdString();
+    startDirectory_ = settings.startDirectory;
+    project_->mirror().setFractionalFormat(settings.fractionalFormat.toStdString());
+    // Setting a box to another state runs its click handler, as a click would.
+    autoRadiiBox_->setChecked(settings.autoRadii);
+    hintsBox_->setChecked(settings.showHints);
+    scientificBox_->setChecked(settings.scientific);
+}
+
+void TfrmPrincipal::writeSettings() {
+    Settings settings;
+    settings.decimalPattern = QString::fromStdString(decimalPattern_);
+    // The folder of the file last chosen to open, empty when none was since the start or "Novo".
+    settings.startDirectory = openDialogFile_.isEmpty()
+                                  ? QString()
+                                  : QFileInfo(openDialogFile_).absolutePath() + QLatin1Char('/');
+    settings.fractionalFormat = QString::fromStdString(project_->mirror().fractionalFormat());
+    settings.autoRadii = autoRadiiBox_->isChecked();
+    settings.showHints = hintsBox_->isChecked();
+    settings.scientific = scientificBox_->isChecked();
+    runCommand([&] { settings.write(settingsPath_); });
 }
 
 void TfrmPrincipal::changeEvent(QEvent* event) {

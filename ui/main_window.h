@@ -30,6 +30,7 @@ class ModelSignals;
 class NumericField;
 class ReductionTableModel;
 class ReductionTableView;
+class TfrmSobre;
 class ZoneRadiusEditor;
 struct ModelChanges;
 
@@ -42,6 +43,9 @@ struct WindowEnvironment {
     std::function<Separators()> readSeparators;
     // The clock of new measurement rows; none: the local time.
     MeasurementTable::Clock clock;
+    // The settings file; none: the executable's path with ".INI", or the same name in the
+    // user's configuration folder where the executable's folder cannot be written.
+    QString settingsPath;
 };
 
 // The main window: a view and controller over the one open project. Its fields, lists and
@@ -100,6 +104,10 @@ class TfrmPrincipal : public QMainWindow {
     void actConfigurarImpressaoExecute();
     void CheckBox2Click();
     void CheckBox3Click();
+    void Sobre1Click();
+    // FormCreate's reading of the settings, and FormClose's writing.
+    void applySettings();
+    void writeSettings();
     // Asks "Deseja salvar?" when the project has changed since it was opened or saved and
     // saves on Yes; false when the user cancelled (or the save failed), so nothing may go on.
     bool settleUnsavedChanges();
@@ -124,6 +132,8 @@ class TfrmPrincipal : public QMainWindow {
     std::unique_ptr<Project> project_;
     ModelSignals* signals_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    QString settingsPath_;
+    TfrmSobre* about_ = nullptr;
     MainActions actions_{};
 
     std::array<NumericField*, kMirrorFieldCount> fields_{};

@@ -39,8 +39,7 @@ void TfrmPrincipal::buildMenus() {
     help->addSeparator();
     QAction* about = help->addAction(QStringLiteral("&Sobre..."));
     about->setObjectName(QStringLiteral("Sobre1"));
-    // The About window comes with its own issue; until then the entry has no handler.
-    about->setEnabled(false);
+    connect(about, &QAction::triggered, this, &TfrmPrincipal::Sobre1Click);
 
     auto* chartMenu = new QMenu(this);
     chartMenu->setObjectName(QStringLiteral("PopupMenu1"));

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "ui/about/about_window.h"
 #include "ui/fields/numeric_field.h"
 #include "ui/grid/measurement_grid.h"
 #include "ui/main_window.h"
@@ -97,6 +98,11 @@ void TfrmPrincipal::CheckBox2Click() {
 void TfrmPrincipal::CheckBox3Click() {
     ApplyDisplayFormat(scientificBox_->isChecked() ? std::string(kScientificPattern)
                                                    : decimalPattern_);
+}
+
+void TfrmPrincipal::Sobre1Click() {
+    about_->centreOn(this);
+    about_->exec();
 }
 
 void TfrmPrincipal::ApplyDisplayFormat(const std::string& pattern) {

@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <cmath>
 
@@ -52,13 +53,18 @@ class MainWindowTest : public QObject {
     struct Window {
         FakeDialogs dialogs;
         Separators separators = Separators::brazilian();
+        QTemporaryDir settingsFolder;
         std::unique_ptr<TfrmPrincipal> frm;
 
-        Window() {
+        // With the settings file given, or a new one in a folder of its own.
+        explicit Window(const QString& settingsPath = QString()) {
             TfrmPrincipal::Environment environment;
             environment.dialogs = &dialogs;
             environment.readSeparators = [this] { return separators; };
             environment.clock = fixedClock;
+            environment.settingsPath = settingsPath.isEmpty()
+                                           ? settingsFolder.filePath(QStringLiteral("Zelvaro.INI"))
+                                           : settingsPath;
             frm = std::make_unique<TfrmPrincipal>(environment);
             frm->show();
             QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
@@ -126,6 +132,9 @@ class MainWindowTest : public QObject {
     void hugeAndForeignInputNeverBreaksTheModel_data();
     void hugeAndForeignInputNeverBreaksTheModel();
     void menusAndDisabledActions();
+    void settingsSurviveARestart();
+    void settingsAppliedAtStart();
+    void aboutWindow();
     void screenReaderNamesOfTheFields();
 };
 
@@ -551,6 +560,68 @@ void MainWindowTest::menusAndDisabledActions() {
     QCOMPARE(w.action("actSalvar")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     QCOMPARE(w.action("actResultados")->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
     QCOMPARE(w.action("actSalvar")->toolTip(), QStringLiteral("Salva dados"));
+}
+
+void MainWindowTest::settingsSurviveARestart() {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Zelvaro.INI"));
+    {
+        Window w(ini);
+        QVERIFY(w.find<QCheckBox>("CheckBox1")->isChecked());
+        QVERIFY(w.find<QCheckBox>("CheckBox2")->isChecked());
+        QVERIFY(!w.find<QCheckBox>("CheckBox3")->isChecked());
+        w.find<QCheckBox>("CheckBox1")->click();
+        w.find<QCheckBox>("CheckBox2")->click();
+        w.find<QCheckBox>("CheckBox3")->click();
+        w.frm->openFile(QStringLiteral(ZELVARO_EXAMPLES "/espelho-150mm-f8.pbl"));
+        QVERIFY(w.frm->close());
+    }
+    QFile file(ini);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.contains("DIRETORIOCORRENTE=" ZELVARO_EXAMPLES "/\r\n"));
+    QVERIFY(text.contains("FORMATACAONUMFRACIONARIO=%.9f"));
+    Window again(ini);
+    QVERIFY(!again.find<QCheckBox>("CheckBox1")->isChecked());
+    QVERIFY(!again.find<QCheckBox>("CheckBox2")->isChecked());
+    QVERIFY(again.find<QCheckBox>("CheckBox3")->isChecked());
+    QCOMPARE(again.field("edtNumZonas")->text(), QStringLiteral("1,000E+00"));
+}
+
+void MainWindowTest::settingsAppliedAtStart() {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Zelvaro.INI"));
+    QFile file(ini);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "[FORMATACOES]\r\nFORMATDECIMAL=0.00\r\nFORMATACAONUMFRACIONARIO=%.3f\r\n"
+        "[CHECKBOXES]\r\nAUTOCALCULARHX=0\r\nMOSTRARDICAS=true\r\n"
+        "NOTACAOCIENTIFICA=1\r\n");
+    file.close();
+    Window w(ini);
+    QVERIFY(w.find<QCheckBox>("CheckBox2")->isChecked());
+    QCOMPARE(w.field("edtR")->text(), QStringLiteral("0,000E+00"));
+    w.type("edtD", QStringLiteral("200"));
+    w.leave();
+    QCOMPARE(w.cell("ValueListEditor1", 0, 1), QStringLiteral("0,00000"));
+    w.find<QCheckBox>("CheckBox3")->click();
+    QCOMPARE(w.field("edtNumZonas")->text(), QStringLiteral("1,00"));
+    QCOMPARE(w.project().mirror().fractionalFormat(), std::string("%.3f"));
+}
+
+void MainWindowTest::aboutWindow() {
+    Window w;
+    QAction* about = w.action("Sobre1");
+    QVERIFY(about->isEnabled());
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        title = modal->windowTitle();
+        modal->close();
+    });
+    about->trigger();
+    QCOMPARE(title, QStringLiteral("Sobre..."));
 }
 
 void MainWindowTest::screenReaderNamesOfTheFields() {

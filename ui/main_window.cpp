@@ -21,6 +21,7 @@
 #include "ui/fields/numeric_field.h"
 #include "ui/grid/measurement_grid.h"
 #include "ui/grid/measurement_model.h"
+#include "ui/help/help_system.h"
 #include "ui/model_signals.h"
 #include "ui/radii/zone_radius_editor.h"
 #include "ui/settings.h"
@@ -74,6 +75,7 @@ TfrmPrincipal::TfrmPrincipal(Environment environment, QWidget* parent)
             : environment.settingsPath;
     applySettings();
     about_ = new TfrmSobre(this);
+    help_ = std::make_unique<HelpSystem>(this, *dialogs_);
     refreshAllTexts();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     qApp->installEventFilter(this);
@@ -81,6 +83,7 @@ TfrmPrincipal::TfrmPrincipal(Environment environment, QWidget* parent)
 
 TfrmPrincipal::~TfrmPrincipal() {
     qApp->removeEventFilter(this);
+    help_.reset();
     // The views go before the project they show.
     delete centralWidget();
     delete signals_;
@@ -146,6 +149,13 @@ bool TfrmPrincipal::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && !hintsBox_->isChecked()) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) return true;
+    }
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && widget == QApplication::focusWidget()) {
+            showHelpForFocus();
+            return true;
+        }
     }
     // The window's shortcuts win over a control's own: Ctrl+C in a field opens the printer
     // set-up instead of copying. A shortcut override left unaccepted lets the shortcut run.

@@ -30,6 +30,7 @@ class ModelSignals;
 class NumericField;
 class ReductionTableModel;
 class ReductionTableView;
+class HelpSystem;
 class TfrmSobre;
 class ZoneRadiusEditor;
 struct ModelChanges;
@@ -84,6 +85,7 @@ class TfrmPrincipal : public QMainWindow {
     QWidget* buildCalculatedGroup();
     QWidget* buildPages();
     NumericField* addField(QWidget* group, MirrorField field, int top);
+    void setHelpTopics();
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
@@ -105,6 +107,10 @@ class TfrmPrincipal : public QMainWindow {
     void CheckBox2Click();
     void CheckBox3Click();
     void Sobre1Click();
+    void actAjudaExecute();
+    void Ajuda3Click();
+    // F1: the topic of the focused control or of its nearest enclosing one that has one.
+    void showHelpForFocus();
     // FormCreate's reading of the settings, and FormClose's writing.
     void applySettings();
     void writeSettings();
@@ -134,6 +140,7 @@ class TfrmPrincipal : public QMainWindow {
     std::unique_ptr<QPrinter> printer_;
     QString settingsPath_;
     TfrmSobre* about_ = nullptr;
+    std::unique_ptr<HelpSystem> help_;
     MainActions actions_{};
 
     std::array<NumericField*, kMirrorFieldCount> fields_{};

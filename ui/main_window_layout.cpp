@@ -14,6 +14,7 @@
 #include "ui/anchor_layout.h"
 #include "ui/fields/numeric_field.h"
 #include "ui/grid/measurement_grid.h"
+#include "ui/help/help_topic_of.h"
 #include "ui/main_window.h"
 #include "ui/radii/zone_radius_editor.h"
 #include "ui/variables/reduction_table_view.h"
@@ -181,6 +182,19 @@ QWidget* TfrmPrincipal::buildPages() {
     return pages_;
 }
 
+void TfrmPrincipal::setHelpTopics() {
+    const std::pair<const char*, int> topics[] = {
+        {"ValueListEditor1", 1}, {"edtb", 3},      {"edtLambda", 4}, {"edtK", 4},
+        {"edtStrehl", 6},        {"edtRMS", 7},    {"edtp", 8},      {"DBChart1", 9},
+        {"DBChart2", 10},        {"DBChart3", 11}, {"DBChart4", 12}, {"ListView1", 13},
+    };
+    for (const auto& [name, topic] : topics) {
+        if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name))) {
+            widget->setProperty(kHelpTopicProperty, topic);
+        }
+    }
+}
+
 void TfrmPrincipal::buildLayout() {
     auto* client = new QWidget;
     client->setObjectName(QStringLiteral("ClientArea"));
@@ -222,6 +236,7 @@ void TfrmPrincipal::buildLayout() {
         view->verticalHeader()->setMinimumSectionSize(1);
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     }
+    setHelpTopics();
     setTabOrder(fields_[0], fields_[1]);
     for (std::size_t i = 1; i < 6; ++i) setTabOrder(fields_[i - 1], fields_[i]);
     setTabOrder(fields_[5], originZones_);

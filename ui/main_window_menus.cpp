@@ -51,7 +51,7 @@ void TfrmPrincipal::buildMenus() {
     QAction* chartHelp =
         chartMenu->addAction(act(MainAction::Ajuda)->icon(), QStringLiteral("Ajuda..."));
     chartHelp->setObjectName(QStringLiteral("Ajuda3"));
-    chartHelp->setEnabled(false);
+    connect(chartHelp, &QAction::triggered, this, &TfrmPrincipal::Ajuda3Click);
     if (auto* scrollBox = findChild<QScrollArea*>(QStringLiteral("ScrollBox1"))) {
         scrollBox->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(scrollBox, &QWidget::customContextMenuRequested, this,

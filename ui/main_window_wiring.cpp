@@ -1,5 +1,6 @@
 // What each control and command of the main window runs.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -7,7 +8,12 @@
 #include "ui/about/about_window.h"
 #include "ui/fields/numeric_field.h"
 #include "ui/grid/measurement_grid.h"
+#include "ui/help/help_location.h"
+#include "ui/help/help_system.h"
+#include "ui/help/help_topic_of.h"
 #include "ui/main_window.h"
+#include "ui/variables/reduction_table_view.h"
+#include "ui/variables/variables_help_topic.h"
 
 namespace zelvaro {
 
@@ -63,6 +69,7 @@ void TfrmPrincipal::connectActions() {
     on(MainAction::Inserir, [this] { actInserirExecute(); });
     on(MainAction::LimpaDados, [this] { actLimpaDadosExecute(); });
     on(MainAction::ConfigurarImpressao, [this] { actConfigurarImpressaoExecute(); });
+    on(MainAction::Ajuda, [this] { actAjudaExecute(); });
 
     QAction* reduce = actionOf(actions_, MainAction::Reduzir);
     reduceButton_->setText(reduce->text());
@@ -74,13 +81,13 @@ void TfrmPrincipal::connectActions() {
 }
 
 void TfrmPrincipal::enableHandledActions() {
-    // The results window, printing, help and the settings come with their own issues; their
-    // actions stay disabled until they have a handler.
+    // The results window and printing come with their own issue; their actions stay disabled
+    // until they have a handler.
     for (const MainAction action :
          {MainAction::Novo, MainAction::Salvar, MainAction::Abre, MainAction::Sair,
           MainAction::Reduzir, MainAction::Primeiro, MainAction::Anterior, MainAction::Proximo,
           MainAction::Ultimo, MainAction::ConfigurarImpressao, MainAction::LimpaDados,
-          MainAction::Editar, MainAction::Inserir}) {
+          MainAction::Editar, MainAction::Inserir, MainAction::Ajuda}) {
         actionOf(actions_, action)->setEnabled(true);
     }
     reduceButton_->setEnabled(true);
@@ -98,6 +105,27 @@ void TfrmPrincipal::CheckBox2Click() {
 void TfrmPrincipal::CheckBox3Click() {
     ApplyDisplayFormat(scientificBox_->isChecked() ? std::string(kScientificPattern)
                                                    : decimalPattern_);
+}
+
+void TfrmPrincipal::actAjudaExecute() {
+    // From the first "Ajuda..." on, the help file is the bare name, found where the help looks.
+    help_->setHelpFile(HelpFileName());
+    help_->showContents();
+}
+
+void TfrmPrincipal::Ajuda3Click() {
+    help_->setHelpFile(HelpFileName());
+    help_->showTopic(24);
+}
+
+void TfrmPrincipal::showHelpForFocus() {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused) return;
+    // ListView1KeyDown: the table of variables shows the topic of its selected row.
+    if (focused == variables_) {
+        variables_->setProperty(kHelpTopicProperty, VariablesHelpTopic(variables_->selectedRow()));
+    }
+    help_->showTopic(HelpTopicOf(focused));
 }
 
 void TfrmPrincipal::Sobre1Click() {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 
 #include "core/mirror_fields.h"
 #include "fake_dialogs.h"
+#include "ui/help/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/model_signals.h"
 
@@ -135,6 +137,9 @@ class MainWindowTest : public QObject {
     void settingsSurviveARestart();
     void settingsAppliedAtStart();
     void aboutWindow();
+    void f1ShowsTheFocusedControlsTopic_data();
+    void f1ShowsTheFocusedControlsTopic();
+    void helpNamesTheFileItCannotFind();
     void screenReaderNamesOfTheFields();
 };
 
@@ -622,6 +627,58 @@ void MainWindowTest::aboutWindow() {
     });
     about->trigger();
     QCOMPARE(title, QStringLiteral("Sobre..."));
+}
+
+void MainWindowTest::f1ShowsTheFocusedControlsTopic_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("topic");
+    QTest::newRow("edtRMS") << "edtRMS" << -1 << 7;
+    QTest::newRow("edtK") << "edtK" << -1 << 4;
+    QTest::newRow("ValueListEditor1") << "ValueListEditor1" << -1 << 1;
+    QTest::newRow("table, no row") << "ListView1" << -1 << 13;
+    QTest::newRow("table, Hm") << "ListView1" << 2 << 29;
+    QTest::newRow("table, FRENTE DE ONDA") << "ListView1" << 13 << 13;
+    QTest::newRow("table, PVT") << "ListView1" << 19 << 23;
+}
+
+void MainWindowTest::f1ShowsTheFocusedControlsTopic() {
+    QFETCH(QString, control);
+    QFETCH(int, row);
+    QFETCH(int, topic);
+    // "Ajuda..." switches to the bare name, found in the current folder.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QStringLiteral(ZELVARO_HELP_FOLDER));
+    Window w;
+    w.action("actAjuda")->trigger();
+    QVERIFY(w.dialogs.shown.isEmpty());
+    w.find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    QWidget* widget = w.find(control.toLatin1().constData());
+    if (row >= 0) {
+        auto* view = qobject_cast<QTableView*>(widget);
+        view->selectRow(row);
+    }
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_F1);
+    auto* viewer = w.frm->findChild<zelvaro::HelpViewer*>(QStringLiteral("frmAjuda"));
+    QDir::setCurrent(previous);
+    QVERIFY(viewer);
+    QCOMPARE(viewer->currentTopic(), topic);
+}
+
+void MainWindowTest::helpNamesTheFileItCannotFind() {
+    Window w;
+    const QString previous = QDir::currentPath();
+    QTemporaryDir empty;
+    QDir::setCurrent(empty.path());
+    w.field("edtRMS")->setFocus();
+    QTest::keyClick(w.field("edtRMS"), Qt::Key_F1);
+    w.action("actAjuda")->trigger();
+    QDir::setCurrent(previous);
+    QCOMPARE(w.dialogs.shown.size(), 2);
+    QVERIFY(w.dialogs.shown.at(0).startsWith(
+        QStringLiteral("Zelvaro: Não foi possível abrir o arquivo de ajuda ")));
+    QVERIFY(w.dialogs.shown.at(1).contains(QStringLiteral("Zelvaro.hlp")));
 }
 
 void MainWindowTest::screenReaderNamesOfTheFields() {

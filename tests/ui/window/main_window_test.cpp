@@ -136,6 +136,7 @@ class MainWindowTest : public QObject {
     void menusAndDisabledActions();
     void settingsSurviveARestart();
     void settingsAppliedAtStart();
+    void aSettingsFileThatCannotBeWrittenIsReported();
     void aboutWindow();
     void f1ShowsTheFocusedControlsTopic_data();
     void f1ShowsTheFocusedControlsTopic();
@@ -612,6 +613,20 @@ void MainWindowTest::settingsAppliedAtStart() {
     w.find<QCheckBox>("CheckBox3")->click();
     QCOMPARE(w.field("edtNumZonas")->text(), QStringLiteral("1,00"));
     QCOMPARE(w.project().mirror().fractionalFormat(), std::string("%.3f"));
+}
+
+void MainWindowTest::aSettingsFileThatCannotBeWrittenIsReported() {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("arquivo")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    // A folder that is a file: nothing can be written below it, not even by root.
+    const QString ini = dir.filePath(QStringLiteral("arquivo/Zelvaro.INI"));
+    Window w(ini);
+    QVERIFY(w.frm->close());
+    QCOMPARE(w.dialogs.shown.size(), 1);
+    QVERIFY(w.dialogs.shown.first().startsWith(QStringLiteral("Error: Unable to write to ")));
+    QVERIFY(w.dialogs.shown.first().endsWith(QStringLiteral("Zelvaro.INI.")));
 }
 
 void MainWindowTest::aboutWindow() {

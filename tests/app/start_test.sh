@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real program under a virtual X server, driven with xdotool as a user would: the window
 # appears titled "Zelvaro", Ctrl+O opens the file dialog, an example opens and the title names
-# it, Ctrl+Q closes the program; started with a file's name, it opens that file. Skipped (77) where Xvfb or xdotool is missing.
+# it, Ctrl+Q closes the program; started with a file's name, it opens that file. Skipped (77)
+# where Xvfb or xdotool is missing. The X server must not reset when the first program ends, or
+# the second could not connect.
 set -euo pipefail
 app=$1
 example=$2
@@ -13,7 +15,7 @@ export HOME=$(mktemp -d)
 export QT_QPA_PLATFORM=xcb
 trap 'rm -rf "$HOME"' EXIT
 
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$app" "$example" <<'SH'
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -s "$app" "$example" <<'SH'
 set -euo pipefail
 app=$1
 example=$2

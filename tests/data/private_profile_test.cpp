@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/data/ini_file_fixture.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -26,25 +28,7 @@ QByteArray utf16(const QString& text, bool littleEndian) {
     return bytes;
 }
 
-class PrivateProfileTest : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
-
-    QString path() const { return folder_.filePath(QStringLiteral("ZELVARO.INI")); }
-
-    void store(const QByteArray& bytes) const {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    QByteArray stored() const {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir folder_;
-};
+class PrivateProfileTest : public fixtures::IniFileFixture {};
 
 TEST_F(PrivateProfileTest, ReadsTheFirstEntryOfTheFirstSectionOfAName) {
     store(

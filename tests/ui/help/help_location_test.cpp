@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "help_test_suites.h"
-#include "recording_dialogs.h"
+#include "tests/ui/recording_dialogs.h"
 #include "ui/help/help_location.h"
 #include "ui/help/help_system.h"
 #include "ui/help/help_topic_of.h"

@@ -9,7 +9,7 @@
 #include <QTextBrowser>
 
 #include "help_test_suites.h"
-#include "recording_dialogs.h"
+#include "tests/ui/recording_dialogs.h"
 #include "ui/help/help_contents_window.h"
 #include "ui/help/help_system.h"
 #include "ui/help/help_viewer.h"

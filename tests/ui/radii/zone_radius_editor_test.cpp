@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "data/project.h"
-#include "recording_dialogs.h"
+#include "tests/ui/recording_dialogs.h"
 #include "ui/model_signals.h"
 #include "ui/radii/zone_radius_editor.h"
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/data/ini_file_fixture.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -51,25 +53,7 @@ void expectSettings(const Settings& actual, const Settings& expected, const char
     EXPECT_EQ(actual.scientific, expected.scientific) << name;
 }
 
-class SettingsTest : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
-
-    QString path() const { return folder_.filePath(QStringLiteral("ZELVARO.INI")); }
-
-    void store(const QByteArray& bytes) const {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    QByteArray stored() const {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir folder_;
-};
+class SettingsTest : public fixtures::IniFileFixture {};
 
 TEST_F(SettingsTest, WithoutAFileReadsTheDefaultsAndWritesTheThreeSections) {
     const Settings read = Settings::read(path(), ExecutableFolder);

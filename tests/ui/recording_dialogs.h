@@ -6,7 +6,7 @@
 
 namespace zelvaro {
 
-// Answers no question and records every message and error report the editor shows.
+// Answers no question and records every message and error report shown.
 class RecordingDialogs : public UserDialogs {
   public:
     QStringList messages;

@@ -1,0 +1,12 @@
+#include <QApplication>
+#include <QTest>
+
+#include "chart_rules_test.h"
+#include "mirror_chart_test.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    zelvaro::ChartRulesTest rules;
+    zelvaro::MirrorChartTest charts;
+    return QTest::qExec(&rules, argc, argv) | QTest::qExec(&charts, argc, argv);
+}

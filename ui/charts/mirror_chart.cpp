@@ -32,8 +32,6 @@ QFont ArialOf(int pixels, bool bold = false) {
     return font;
 }
 
-// Pixels between a mark's box and its point.
-constexpr double kConnectorLength = 8;
 // Share of the room one point has that its bar fills.
 constexpr double kBarWidthShare = 0.7;
 // A right-button drag shorter than this is a click, which opens the context menu.
@@ -70,6 +68,7 @@ MirrorChart::MirrorChart(const ChartDescription& description, QWidget* parent)
     for (const SeriesDescription& look : description_.series) {
         addSeries(look, std::make_unique<SeriesData>(look.binding));
     }
+    addMarks();
     redraw();
 }
 
@@ -85,6 +84,7 @@ MirrorChart::MirrorChart(const ChartDescription& description, MirrorChart& sourc
         data->setChangedHandler([this] { redraw(); });
         addSeries(description_.series[i], std::move(data));
     }
+    addMarks();
     redraw();
 }
 
@@ -97,6 +97,7 @@ void MirrorChart::setUpLook() {
     setToolTip(Text(description_.hint));
     setProperty(kHelpTopicProperty, description_.helpContext);
     setBackground(Qt::white);
+    setPlottingHint(QCP::phCacheLabels, false);
     axisRect()->setBackground(Qt::NoBrush);
 
     plotLayout()->insertRow(0);
@@ -152,6 +153,15 @@ void MirrorChart::addSeries(const SeriesDescription& look, std::unique_ptr<Serie
     series_.push_back(std::move(series));
 }
 
+// The marks are drawn over every series.
+void MirrorChart::addMarks() {
+    for (Series& series : series_) {
+        if (series.look.valueSeries) {
+            series.marks = new ValueMarks(xAxis, yAxis, ArialOf(9), ColourOf(kMarkBackground));
+        }
+    }
+}
+
 void MirrorChart::rebuild(const ChartDatasets& datasets, const Separators& separators) {
     separators_ = separators;
     for (Series& series : series_) series.data->rebuild(datasets, separators);
@@ -193,40 +203,23 @@ void MirrorChart::drawPoints(Series& series) {
     }
 }
 
-void MirrorChart::removeMarks(Series& series) {
-    for (QCPItemText* mark : series.marks) removeItem(mark);
-    for (QCPItemLine* connector : series.connectors) removeItem(connector);
-    series.marks.clear();
-    series.connectors.clear();
-}
-
 void MirrorChart::drawMarks(Series& series) {
-    removeMarks(series);
-    if (!series.look.valueSeries || !marksVisible_) return;
-    for (const ChartPoint& point : series.data->points()) {
-        auto* connector = new QCPItemLine(this);
-        connector->setPen(QPen(Qt::black));
-        connector->setClipToAxisRect(false);
-        connector->start->setCoords(point.x, point.y);
-        connector->end->setType(QCPItemPosition::ptAbsolute);
-        connector->end->setParentAnchor(connector->start);
-        connector->end->setCoords(0, -kConnectorLength);
-
-        auto* mark = new QCPItemText(this);
-        mark->setClipToAxisRect(false);
-        mark->position->setType(QCPItemPosition::ptAbsolute);
-        mark->position->setParentAnchor(connector->end);
-        mark->position->setCoords(0, 0);
-        mark->setPositionAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        mark->setFont(ArialOf(9));
-        mark->setPen(QPen(Qt::black));
-        mark->setBrush(ColourOf(kMarkBackground));
-        mark->setPadding(QMargins(2, 0, 2, 0));
-        mark->setText(
-            QString::fromStdString(FormatPattern(series.valueFormat, point.y, separators_)));
-        series.marks.push_back(mark);
-        series.connectors.push_back(connector);
+    if (series.marks == nullptr) return;
+    if (!marksVisible_) {
+        series.marks->clear();
+        return;
     }
+    const std::vector<ChartPoint>& points = series.data->points();
+    QVector<QPointF> positions;
+    QStringList texts;
+    positions.reserve(static_cast<int>(points.size()));
+    texts.reserve(static_cast<int>(points.size()));
+    for (const ChartPoint& point : points) {
+        positions.push_back(QPointF(point.x, point.y));
+        texts.push_back(
+            QString::fromStdString(FormatPattern(series.valueFormat, point.y, separators_)));
+    }
+    series.marks->setMarks(std::move(positions), std::move(texts));
 }
 
 void MirrorChart::updateBottomTicker() {
@@ -282,19 +275,19 @@ void MirrorChart::restoreFullView() {
     yAxis->setRange(values.range());
     // A hidden chart hears of no resize, so its layout would still have the default size.
     setViewport(rect());
-    replot();
     if (markersNeedRoom) {
+        // The room is measured on the axis rectangle the unpadded ranges give.
+        updateLayout();
         const double padding = kMarkerHalfSize + 1;
         xAxis->setRange(Padded(keyRange, padding, axisRect()->width()));
         yAxis->setRange(Padded(values.range(), padding, axisRect()->height()));
-        replot();
     }
+    replot();
 }
 
 QStringList MirrorChart::markTexts(int series) const {
-    QStringList texts;
-    for (const QCPItemText* mark : series_.at(series).marks) texts << mark->text();
-    return texts;
+    const ValueMarks* marks = series_.at(series).marks;
+    return marks != nullptr ? marks->texts() : QStringList();
 }
 
 QStringList MirrorChart::bottomLabels() const {

@@ -16,6 +16,7 @@
 #include "ui/charts/pattern_ticker.h"
 #include "ui/charts/point_hit.h"
 #include "ui/charts/series_binding.h"
+#include "ui/charts/value_marks.h"
 
 namespace zelvaro {
 
@@ -74,16 +75,15 @@ class MirrorChart : public QCustomPlot {
         std::unique_ptr<SeriesData> data;
         QCPGraph* graph = nullptr;
         QCPBars* bars = nullptr;
-        std::vector<QCPItemText*> marks;
-        std::vector<QCPItemLine*> connectors;
+        ValueMarks* marks = nullptr;
     };
 
     void setUpLook();
     void addSeries(const SeriesDescription& look, std::unique_ptr<SeriesData> data);
+    void addMarks();
     void redraw();
     void drawPoints(Series& series);
     void drawMarks(Series& series);
-    void removeMarks(Series& series);
     void updateBottomTicker();
     void readValue(const SeriesHit& hit);
     void zoomInto(const QRect& band);

@@ -11,6 +11,7 @@
 #include "format/format_pattern.h"
 #include "format/format_string.h"
 #include "ui/charts/drag_zoom.h"
+#include "ui/charts/label_axis.h"
 #include "ui/help/help_topic_of.h"
 
 namespace zelvaro {
@@ -80,17 +81,17 @@ MirrorChart::MirrorChart(const ChartDescription& description, MirrorChart& sourc
     separators_ = source.separators_;
     setUpLook();
     for (std::size_t i = 0; i < description_.series.size(); ++i) {
-        auto data = std::make_unique<SeriesData>(*source.series_[i].data);
-        data->setChangedHandler([this] { redraw(); });
-        addSeries(description_.series[i], std::move(data));
+        addSeries(description_.series[i], std::make_unique<SeriesData>(*source.series_[i].data));
     }
     addMarks();
     redraw();
+    // Copies that are gone make room for this one.
+    auto& copies = source.copies_;
+    copies.erase(std::remove(copies.begin(), copies.end(), nullptr), copies.end());
+    copies.emplace_back(this);
 }
 
-MirrorChart::~MirrorChart() {
-    for (Series& series : series_) series.data->setChangedHandler({});
-}
+MirrorChart::~MirrorChart() = default;
 
 void MirrorChart::setUpLook() {
     setObjectName(Text(description_.name));
@@ -98,6 +99,7 @@ void MirrorChart::setUpLook() {
     setProperty(kHelpTopicProperty, description_.helpContext);
     setBackground(Qt::white);
     setPlottingHint(QCP::phCacheLabels, false);
+    ReplaceBottomAxis(*this);
     axisRect()->setBackground(Qt::NoBrush);
 
     plotLayout()->insertRow(0);
@@ -166,6 +168,17 @@ void MirrorChart::rebuild(const ChartDatasets& datasets, const Separators& separ
     separators_ = separators;
     for (Series& series : series_) series.data->rebuild(datasets, separators);
     redraw();
+    redrawCopies();
+}
+
+// A copy redraws once for the whole rebuild, not once per series its source took anew.
+void MirrorChart::redrawCopies() {
+    for (const QPointer<MirrorChart>& copy : copies_) {
+        if (copy) {
+            copy->redraw();
+            copy->redrawCopies();
+        }
+    }
 }
 
 void MirrorChart::setMarksVisible(bool visible) {

@@ -31,7 +31,7 @@ class MirrorChart : public QCustomPlot {
     // A chart whose series are bound to the chart datasets.
     explicit MirrorChart(const ChartDescription& description, QWidget* parent = nullptr);
     // A chart whose series follow those of `source`, series by series (same number of
-    // series). It redraws whenever the source's points change.
+    // series). It redraws once whenever the source is rebuilt.
     MirrorChart(const ChartDescription& description, MirrorChart& source,
                 QWidget* parent = nullptr);
     ~MirrorChart() override;
@@ -82,6 +82,7 @@ class MirrorChart : public QCustomPlot {
     void addSeries(const SeriesDescription& look, std::unique_ptr<SeriesData> data);
     void addMarks();
     void redraw();
+    void redrawCopies();
     void drawPoints(Series& series);
     void drawMarks(Series& series);
     void updateBottomTicker();
@@ -91,6 +92,7 @@ class MirrorChart : public QCustomPlot {
 
     ChartDescription description_;
     std::vector<Series> series_;
+    std::vector<QPointer<MirrorChart>> copies_;
     Separators separators_;
     bool marksVisible_ = true;
     QSharedPointer<PatternTicker> leftTicker_;

@@ -100,7 +100,6 @@ void SeriesData::rebuild(const ChartDatasets& datasets, const Separators& separa
 
 void SeriesData::setPoints(std::vector<ChartPoint> points) {
     points_ = std::move(points);
-    if (changed_) changed_();
     for (SeriesData* copy : copies_) copy->setPoints(points_);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,7 +18,8 @@ struct ChartPoint {
 
 // The points of one series, sorted by ascending X. Its source is either dataset columns or
 // another series, which it then follows: whenever the source is rebuilt or emptied, this
-// series copies every point of it in order. Knows nothing of how the points are drawn.
+// series copies every point of it in order. Knows nothing of how the points are drawn; whoever
+// draws them redraws after a rebuild.
 class SeriesData {
   public:
     explicit SeriesData(FieldBinding binding);
@@ -35,8 +35,6 @@ class SeriesData {
     // A series bound to a dataset takes one point per record (none while the dataset is
     // closed); a linked series ignores this and keeps following its source.
     void rebuild(const ChartDatasets& datasets, const Separators& separators);
-    // Told after every change of the points, for whoever draws them.
-    void setChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
   private:
     void setPoints(std::vector<ChartPoint> points);
@@ -46,7 +44,6 @@ class SeriesData {
     SeriesData* source_ = nullptr;
     std::vector<SeriesData*> copies_;
     std::vector<ChartPoint> points_;
-    std::function<void()> changed_;
 };
 
 // The points the columns give for every record of an open dataset (none when it is closed),

@@ -48,7 +48,9 @@ void ValueMarks::draw(QCPPainter* painter) {
                             valueAxis_->coordToPixel(points_[i].y()));
         const QPointF top(point.x(), point.y() - kConnectorLength);
         // The text's whole-pixel bounds centred on 0, as the font metrics would give them.
-        const double width = metrics.horizontalAdvance(texts_[i]);
+        const bool plain = LineLayouts::IsPlainLine(texts_[i]);
+        const double width =
+            plain ? lines_.of(texts_[i], *painter).width : metrics.horizontalAdvance(texts_[i]);
         const QRect textBounds = QRectF(-width / 2, 0, width, lineHeight).toAlignedRect();
         QRect boxRect = textBounds.adjusted(-kTextPadding, 0, kTextPadding, 0);
         const QPoint boxCorner = QPointF(-boxRect.width() / 2.0, -boxRect.height()).toPoint();
@@ -70,7 +72,14 @@ void ValueMarks::draw(QCPPainter* painter) {
         painter->setBrush(background_);
         painter->drawRect(boxRect);
         painter->setBrush(Qt::NoBrush);
-        painter->drawText(baseline, texts_[i]);
+        if (plain) {
+            // Drawn as drawText(baseline, text) would, from the text's kept layout.
+            lines_.of(texts_[i], *painter)
+                .layout->lineAt(0)
+                .draw(painter, QPointF(baseline.x(), boxCorner.y()));
+        } else {
+            painter->drawText(baseline, texts_[i]);
+        }
     }
     painter->setTransform(base);
 }

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include "ui/charts/line_layouts.h"
+
 namespace zelvaro {
 
 // The value marks of one series: above each point a light-yellow framed box with the point's
@@ -35,6 +37,7 @@ class ValueMarks : public QCPLayerable {
     QColor background_;
     QVector<QPointF> points_;
     QStringList texts_;
+    LineLayouts lines_;
 };
 
 }  // namespace zelvaro

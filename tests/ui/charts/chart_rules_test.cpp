@@ -6,6 +6,7 @@
 
 #include "ui/charts/chart_description.h"
 #include "ui/charts/drag_zoom.h"
+#include "ui/charts/label_axis.h"
 #include "ui/charts/pattern_ticker.h"
 #include "ui/charts/point_hit.h"
 #include "ui/charts/series_binding.h"
@@ -118,6 +119,39 @@ void ChartRulesTest::tickerFeedsTheAxis() {
     QCOMPARE(labels.size(), ticks.size());
     for (int i = 0; i < ticks.size(); ++i) QCOMPARE(labels[i], ticker.labelOf(ticks[i]));
     QVERIFY(labels.contains("1.000,0"));
+}
+
+void ChartRulesTest::labelAxisDrawsAsThePlainAxis_data() {
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<int>("fontPixels");
+    QTest::newRow("one line") << QStringList{"0,00", "44,72", "1.063,25", "-0,5"} << 9;
+    QTest::newRow("several lines") << QStringList{"12,5", "1\n234,5", "a\nb\nc", "x "} << 9;
+    QTest::newRow("larger font") << QStringList{"7", "77,7", "7\n7"} << 13;
+    QTest::newRow("crowded") << QStringList{"10", "11", "12", "13", "14", "15", "16", "17"} << 9;
+}
+
+// Drawn twice in a row, so the second drawing is the one from the kept layouts.
+void ChartRulesTest::labelAxisDrawsAsThePlainAxis() {
+    QFETCH(QStringList, labels);
+    QFETCH(int, fontPixels);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(fontPixels);
+    QSharedPointer<QCPAxisTickerText> ticker(new QCPAxisTickerText);
+    for (int i = 0; i < labels.size(); ++i) ticker->addTick(i * 1.37, labels[i]);
+    std::vector<QImage> images;
+    for (const bool replaced : {false, true}) {
+        QCustomPlot plot;
+        plot.resize(300, 200);
+        plot.setPlottingHint(QCP::phCacheLabels, false);
+        if (replaced) ReplaceBottomAxis(plot);
+        plot.xAxis->setTicker(ticker);
+        plot.xAxis->setTickLabelFont(font);
+        plot.xAxis->setRange(-0.5, labels.size() * 1.37);
+        plot.replot();
+        plot.replot();
+        images.push_back(plot.toPixmap(300, 200).toImage());
+    }
+    QCOMPARE(images[1], images[0]);
 }
 
 void ChartRulesTest::everyBindingNamesFieldsOfItsDataset() {

@@ -5,7 +5,7 @@
 namespace zelvaro {
 
 // The rules a chart follows that need no chart: hit-testing, the rubber band, tick labels and
-// the descriptions' bindings.
+// the descriptions' bindings; and the bottom axis drawing as QCustomPlot's own.
 class ChartRulesTest : public QObject {
     Q_OBJECT
 
@@ -17,6 +17,8 @@ class ChartRulesTest : public QObject {
     void tickLabels_data();
     void tickLabels();
     void tickerFeedsTheAxis();
+    void labelAxisDrawsAsThePlainAxis_data();
+    void labelAxisDrawsAsThePlainAxis();
     void everyBindingNamesFieldsOfItsDataset();
     void valueSeriesAreTheOnesTheMarksSwitchTurns();
 };

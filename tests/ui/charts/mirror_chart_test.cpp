@@ -205,6 +205,23 @@ void MirrorChartTest::linkedCopyFollowsItsSource() {
     QCOMPARE(copy->seriesData(1).points().size(), std::size_t{6});
 }
 
+// Each copy, even a copy of a copy, redraws once per rebuild of a three-series source.
+void MirrorChartTest::linkedCopiesRedrawOncePerRebuild() {
+    Charts charts;
+    MirrorChart& source = charts.chart(2);
+    QCOMPARE(source.seriesCount(), 3);
+    MirrorChart copy(source.description(), source);
+    MirrorChart copyOfCopy(source.description(), copy);
+    QSignalSpy copyDrawn(&copy, &QCustomPlot::afterReplot);
+    QSignalSpy copyOfCopyDrawn(&copyOfCopy, &QCustomPlot::afterReplot);
+    ReduceWorkedExample(charts.project);
+    source.rebuild(charts.project.mirror().chartDatasets(), charts.project.mirror().separators());
+    QCOMPARE(copyDrawn.count(), 1);
+    QCOMPARE(copyOfCopyDrawn.count(), 1);
+    QCOMPARE(copyOfCopy.markTexts(2), source.markTexts(2));
+    QCOMPARE(copyOfCopy.bottomLabels(), source.bottomLabels());
+}
+
 void MirrorChartTest::marksSwitchPersistsAcrossRebuilds() {
     Charts charts;
     charts.reduce();

@@ -16,6 +16,7 @@ class MirrorChartTest : public QObject {
     void toleranceBandIsSymmetric();
     void emptyAfterZoneCountChange();
     void linkedCopyFollowsItsSource();
+    void linkedCopiesRedrawOncePerRebuild();
     void marksSwitchPersistsAcrossRebuilds();
     void valueFormatReachesTheMarks();
     void pressReadsTheValue_data();

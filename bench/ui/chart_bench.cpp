@@ -17,6 +17,7 @@
 #include "bench/large_project.h"
 #include "data/project.h"
 #include "data/table_schema.h"
+#include "tests/fixtures/worked_example.h"
 #include "ui/charts/mirror_chart.h"
 
 namespace zelvaro {
@@ -36,23 +37,6 @@ void ReduceLargeMirror(Project& project) {
     for (int zone = 0; zone < kZones; ++zone) {
         table.setNumber(TableSchema::zoneColumn(zone), ideal[zone] + error(random));
     }
-    table.post();
-    project.reduce();
-}
-
-// D 200, R 2000, five zones, the parabola zone the last one.
-void ReduceSmallMirror(Project& project) {
-    Mirror& mirror = project.mirror();
-    mirror.setD(200);
-    mirror.setR(2000);
-    mirror.setZoneCount(5);
-    MeasurementTable& table = project.table();
-    table.append();
-    const std::vector<double> readings{0.25, 1.44, 2.46, 3.49, 4.51};
-    for (int zone = 0; zone < 5; ++zone) {
-        table.setNumber(TableSchema::zoneColumn(zone), readings[zone]);
-    }
-    table.setParabolaZone(4);
     table.post();
     project.reduce();
 }
@@ -141,7 +125,7 @@ void WritePng(const Project& project, const QString& dir, const QString& prefix)
 void WritePngs(const QString& dir) {
     QDir().mkpath(dir);
     Project small(Separators::brazilian(), fixedClock);
-    ReduceSmallMirror(small);
+    fixtures::ReduceWorkedExample(small);
     WritePng(small, dir, QStringLiteral("5zones"));
     WritePng(LargeProject(), dir, QStringLiteral("999zones"));
 }

@@ -8,6 +8,7 @@
 #include "data/project.h"
 #include "data/table_schema.h"
 #include "format/format_pattern.h"
+#include "tests/fixtures/worked_example.h"
 #include "ui/charts/mirror_chart.h"
 
 Q_DECLARE_METATYPE(zelvaro::Separators)
@@ -16,22 +17,7 @@ namespace zelvaro {
 
 namespace {
 
-// D 200, R 2000, five zones and one row of readings whose parabola zone is zone 5 (index 4).
-void ReduceWorkedExample(Project& project) {
-    Mirror& mirror = project.mirror();
-    mirror.setD(200);
-    mirror.setR(2000);
-    mirror.setZoneCount(5);
-    MeasurementTable& table = project.table();
-    table.append();
-    const std::vector<double> readings{0.25, 1.44, 2.46, 3.49, 4.51};
-    for (int zone = 0; zone < 5; ++zone) {
-        table.setNumber(TableSchema::zoneColumn(zone), readings[zone]);
-    }
-    table.setParabolaZone(4);
-    table.post();
-    project.reduce();
-}
+using fixtures::ReduceWorkedExample;
 
 // The four charts of the main window over one project.
 struct Charts {

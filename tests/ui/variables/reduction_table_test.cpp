@@ -7,6 +7,7 @@
 
 #include "data/project.h"
 #include "data/table_schema.h"
+#include "tests/fixtures/worked_example.h"
 #include "ui/model_signals.h"
 #include "ui/variables/reduction_table_view.h"
 #include "ui/variables/variables_help_topic.h"
@@ -39,23 +40,7 @@ struct Harness {
         return model().headerData(column, Qt::Horizontal).toString();
     }
 
-    // D 200, R 2000, five zones and one row of readings whose parabola zone is zone 5 (index
-    // 4), reduced.
-    void reduceWorkedExample() {
-        Mirror& mirror = project.mirror();
-        mirror.setD(200);
-        mirror.setR(2000);
-        mirror.setZoneCount(5);
-        MeasurementTable& table = project.table();
-        table.append();
-        const std::vector<double> readings{0.25, 1.44, 2.46, 3.49, 4.51};
-        for (int zone = 0; zone < 5; ++zone) {
-            table.setNumber(TableSchema::zoneColumn(zone), readings[zone]);
-        }
-        table.setParabolaZone(4);
-        table.post();
-        project.reduce();
-    }
+    void reduceWorkedExample() { fixtures::ReduceWorkedExample(project); }
 
     // Every cell shows the mirror's text of its row and zone.
     void expectMirrorTexts() const {

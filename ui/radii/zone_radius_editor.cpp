@@ -1,5 +1,7 @@
 #include "ui/radii/zone_radius_editor.h"
 
+#include "ui/report_grid_look.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -62,12 +64,7 @@ ZoneRadiusEditor::ZoneRadiusEditor(Mirror& mirror, UserDialogs& dialogs, QWidget
       model_(new ZoneRadiusModel(mirror, this)) {
     setItemDelegate(new ZoneRadiusDelegate(this));
     setModel(model_);
-    verticalHeader()->hide();
-    horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    setCornerButtonEnabled(false);
-    setShowGrid(true);
-    setWordWrap(false);
+    SetReportGridLook(*this);
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectItems);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,5 +1,7 @@
 #include "ui/variables/reduction_table_view.h"
 
+#include "ui/report_grid_look.h"
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -9,12 +11,7 @@ namespace zelvaro {
 ReductionTableView::ReductionTableView(const Mirror& mirror, QWidget* parent)
     : QTableView(parent), model_(new ReductionTableModel(mirror, this)) {
     setModel(model_);
-    verticalHeader()->hide();
-    horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    setCornerButtonEnabled(false);
-    setShowGrid(true);
-    setWordWrap(false);
+    SetReportGridLook(*this);
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);
     setEditTriggers(NoEditTriggers);

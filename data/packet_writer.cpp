@@ -146,7 +146,10 @@ void PacketWriter::writeMemo(const RowVersion& version) {
         replaced = &rows_.versions()[version.replaces - 1].record.observacoes;
     if (replaced && *replaced == memo) return;
     if (!memo && !replaced) return;
-    const QByteArray text = memo ? QByteArray::fromStdString(*memo).toBase64() : QByteArray();
+    QByteArray bytes = memo ? QByteArray::fromStdString(*memo) : QByteArray();
+    // A reader drops one terminating zero byte: a note that ends in one gets another.
+    if (bytes.endsWith('\0')) bytes.append('\0');
+    const QByteArray text = bytes.toBase64();
     writeValue(schema_.observacoesColumn(), text.constData(), text.constData() + text.size());
 }
 

@@ -136,6 +136,22 @@ TEST(PacketWriter, WritesValuesInTheirPacketForm) {
         "ZonaReferencia=\"-3\" Observacoes=\"YWJj\"/>"));
 }
 
+TEST(PacketWriter, NotesEndingInAZeroByteReadBackWhole) {
+    // The reader drops one terminating zero byte, so a note that ends in one keeps it only
+    // when another is written after it.
+    const QChar zero(0);
+    for (const QString& notes : {QStringLiteral("a") + zero, QString(2, zero)}) {
+        MeasurementTable table = makeTable(1);
+        table.append();
+        table.setMemo(notes);
+        table.post();
+
+        MeasurementTable reread;
+        reread.loadPacket(table.savePacket());
+        EXPECT_EQ(reread.memo(), notes);
+    }
+}
+
 TEST(PacketWriter, WritesOneLineAndKeepsTheCurrentRow) {
     MeasurementTable table = makeTable(2);
     appendRow(table, {1.0, 2.0});

@@ -26,6 +26,7 @@ class QToolButton;
 namespace zelvaro {
 
 class MeasurementGrid;
+class MirrorChart;
 class ModelSignals;
 class NumericField;
 class ReductionTableModel;
@@ -128,6 +129,7 @@ class TfrmPrincipal : public QMainWindow {
     void refreshFields(const ModelChanges& changes);
     void refreshOriginZoneList();
     void refreshPeakErrorTexts();
+    void refreshCharts();
     void refreshStatusBar();
     void refreshAllTexts();
     void readSeparators();
@@ -153,6 +155,7 @@ class TfrmPrincipal : public QMainWindow {
     QLineEdit* peakFraction_ = nullptr;
     MeasurementGrid* grid_ = nullptr;
     QTabWidget* pages_ = nullptr;
+    std::array<MirrorChart*, 4> charts_{};
     ReductionTableView* variables_ = nullptr;
     QPushButton* reduceButton_ = nullptr;
     QToolButton* resultsToolButton_ = nullptr;

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include "ui/anchor_layout.h"
+#include "ui/charts/mirror_chart.h"
 #include "ui/fields/numeric_field.h"
 #include "ui/grid/measurement_grid.h"
 #include "ui/help/help_topic_of.h"
@@ -158,11 +159,10 @@ QWidget* TfrmPrincipal::buildPages() {
     scrollBox->setFrameShape(QFrame::NoFrame);
     auto* strip = new QWidget;
     strip->setFixedSize(3 * kChartPitch + kChartWidth, kChartHeight);
-    for (int chart = 0; chart < 4; ++chart) {
-        auto* placeholder = new QFrame(strip);
-        placeholder->setObjectName(QStringLiteral("DBChart%1").arg(chart + 1));
-        placeholder->setFrameShape(QFrame::StyledPanel);
-        placeholder->setGeometry(chart * kChartPitch, 0, kChartWidth, kChartHeight);
+    for (std::size_t chart = 0; chart < charts_.size(); ++chart) {
+        charts_[chart] = new MirrorChart(MainWindowCharts()[chart], strip);
+        charts_[chart]->setGeometry(static_cast<int>(chart) * kChartPitch, 0, kChartWidth,
+                                    kChartHeight);
     }
     scrollBox->setWidget(strip);
     auto* chartsLayout = new AnchorLayout(charts, {798, 317});

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "ui/charts/mirror_chart.h"
 #include "ui/grid/measurement_grid.h"
 #include "ui/main_window.h"
 
@@ -47,7 +48,9 @@ void TfrmPrincipal::buildMenus() {
     marks->setObjectName(QStringLiteral("MostrarMarcas1"));
     marks->setCheckable(true);
     marks->setChecked(true);
-    marks->setEnabled(false);
+    connect(marks, &QAction::toggled, this, [this](bool visible) {
+        for (MirrorChart* chart : charts_) chart->setMarksVisible(visible);
+    });
     QAction* chartHelp =
         chartMenu->addAction(act(MainAction::Ajuda)->icon(), QStringLiteral("Ajuda..."));
     chartHelp->setObjectName(QStringLiteral("Ajuda3"));

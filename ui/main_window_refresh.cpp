@@ -7,6 +7,7 @@
 
 #include "core/symbol_text.h"
 #include "format/format_string.h"
+#include "ui/charts/mirror_chart.h"
 #include "ui/fields/numeric_field.h"
 #include "ui/grid/measurement_grid.h"
 #include "ui/grid/measurement_model.h"
@@ -34,6 +35,10 @@ void TfrmPrincipal::refresh(const ModelChanges& changes) {
         variables_->refreshCells();
     }
     if (changes.has(MirrorChange::PeakErrorTexts)) refreshPeakErrorTexts();
+    if (changes.has(MirrorChange::ChartDatasetsClosed) ||
+        changes.has(MirrorChange::ChartDatasetsFilled)) {
+        refreshCharts();
+    }
     if (changes.tableReset) grid_->measurementModel().reset();
     if (changes.tableReset || changes.tableData || changes.has(MirrorChange::ParabolaZoneIndex)) {
         refreshStatusBar();
@@ -58,6 +63,11 @@ void TfrmPrincipal::refreshOriginZoneList() {
         originZones_->addItems(items);
     }
     originZones_->setCurrentIndex(mirror.originZoneSelection());
+}
+
+void TfrmPrincipal::refreshCharts() {
+    const Mirror& mirror = project_->mirror();
+    for (MirrorChart* chart : charts_) chart->rebuild(mirror.chartDatasets(), mirror.separators());
 }
 
 void TfrmPrincipal::refreshPeakErrorTexts() {
@@ -90,6 +100,7 @@ void TfrmPrincipal::refreshAllTexts() {
     refreshOriginZoneList();
     variables_->rebuildColumns();
     refreshPeakErrorTexts();
+    refreshCharts();
     grid_->measurementModel().refreshTexts();
     refreshStatusBar();
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/about/about_window.h"
+#include "ui/charts/mirror_chart.h"
 #include "ui/fields/numeric_field.h"
 #include "ui/grid/measurement_grid.h"
 #include "ui/help/help_location.h"
@@ -136,6 +137,8 @@ void TfrmPrincipal::Sobre1Click() {
 void TfrmPrincipal::ApplyDisplayFormat(const std::string& pattern) {
     const std::string doubled = DoubledPattern(pattern);
     for (NumericField* field : fields_) field->setDisplayPattern(doubled);
+    // A chart takes the pattern as the value format of its series' marks, one section.
+    for (MirrorChart* chart : charts_) chart->setValueFormat(pattern);
 }
 
 }  // namespace zelvaro

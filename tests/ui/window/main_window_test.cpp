@@ -21,6 +21,7 @@
 
 #include "core/mirror_fields.h"
 #include "fake_dialogs.h"
+#include "ui/charts/mirror_chart.h"
 #include "ui/help/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/model_signals.h"
@@ -118,6 +119,7 @@ class MainWindowTest : public QObject {
     void enterReducesTheWorkedExample();
     void kGoesIntoTheCurrentRow();
     void editingARowThenReducing();
+    void chartsFollowTheReduction();
     void aFailedReductionResetsAndSaysSo();
     void statusBarFollowsTheTable();
     void savingAndOpening();
@@ -292,6 +294,31 @@ void MainWindowTest::editingARowThenReducing() {
     QCOMPARE(w.project().table().rowCount(), 1);
     QCOMPARE(w.cell("ListView1", 0, 2), QStringLiteral("1,4500"));
     QVERIFY(w.project().mirror().isReduced());
+}
+
+void MainWindowTest::chartsFollowTheReduction() {
+    Window w;
+    auto* wavefront = w.find<zelvaro::MirrorChart>("DBChart1");
+    auto* aberration = w.find<zelvaro::MirrorChart>("DBChart2");
+    QVERIFY(wavefront->seriesData(0).points().empty());
+    w.typeWorkedExample();
+    w.action("actReduzir")->trigger();
+    QCOMPARE(wavefront->seriesData(0).points().size(), std::size_t(6));
+    QCOMPARE(aberration->seriesData(0).points().size(), std::size_t(5));
+    QCOMPARE(wavefront->bottomLabels().last(), QStringLiteral("100,00"));
+
+    QAction* marks = w.find<QAction>("MostrarMarcas1");
+    marks->trigger();
+    QVERIFY(!wavefront->marksVisible());
+    w.action("actReduzir")->trigger();
+    QVERIFY(!wavefront->marksVisible());
+    marks->trigger();
+    QVERIFY(aberration->marksVisible());
+
+    w.dialogs.yesNo = {true};
+    w.action("actLimpaDados")->trigger();
+    w.type("edtNumZonas", QStringLiteral("7"));
+    QVERIFY(wavefront->seriesData(0).points().empty());
 }
 
 void MainWindowTest::aFailedReductionResetsAndSaysSo() {

@@ -104,6 +104,8 @@ ImportCommand parseImport(ArgumentList& args, const Separators& seps) {
             command.b = numberOption(arg, args.valueOf(arg), seps);
         } else if (arg == "--reduction-zone") {
             command.reductionZone = wholeOption(arg, args.valueOf(arg), 1, 999);
+        } else if (arg == "--moving-source") {
+            command.movingSource = true;
         } else if (arg == "--out") {
             command.out = args.valueOf(arg);
         } else {

@@ -38,6 +38,7 @@ struct ImportCommand {
     std::optional<long double> Lambda;
     std::optional<long double> b;
     std::optional<int> reductionZone;  // 1-based zone number
+    bool movingSource = false;
 };
 
 using Command = std::variant<HelpCommand, ReduceCommand, RowsCommand, ImportCommand>;

@@ -25,6 +25,8 @@ void writeParameters(JsonWriter& json, const MirrorParameters& m) {
     json.integer(m.ReductionZoneIndex);
     json.key("ParabolaZoneIndex");
     json.integer(m.ParabolaZoneIndex);
+    json.key("MovingSource");
+    json.boolean(m.Tester == TesterType::MovingSource);
 }
 
 void writeArray(JsonWriter& json, const char* name, const std::vector<double>& values) {

@@ -89,6 +89,11 @@ void JsonWriter::integer(long long value) {
     text_ += std::to_string(value);
 }
 
+void JsonWriter::boolean(bool value) {
+    beforeValue();
+    text_ += value ? "true" : "false";
+}
+
 void JsonWriter::null() {
     beforeValue();
     text_ += "null";

@@ -21,6 +21,7 @@ class JsonWriter {
     void string(std::string_view utf8);
     void number(double value);
     void integer(long long value);
+    void boolean(bool value);
     void null();
     void optionalNumber(std::optional<double> value);
     void numbers(const std::vector<double>& values);

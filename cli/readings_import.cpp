@@ -55,6 +55,7 @@ void typeMirror(Mirror& mirror, const ImportCommand& command, int zones) {
     mirror.setZoneCount(zones);
     if (command.Lambda) mirror.setLambda(*command.Lambda);
     if (command.b) mirror.setB(*command.b);
+    mirror.setMovingSource(command.movingSource);
     mirror.setReductionZoneIndex(command.reductionZone.value_or(1) - 1);
 }
 

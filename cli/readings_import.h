@@ -16,10 +16,11 @@ class ImportError : public std::runtime_error {
 };
 
 // Types the mirror of `command` into the project (equal-area zones, one per Zona column
-// unless the command gives the count) and inserts every line of `csv` as a new row, as the
-// window inserts one: the new row's defaults first, then the line's values by column name.
-// Zona1 .. ZonaN are needed; Medidas, ConstanteK, ZonaReferencia and Observacoes are taken
-// when present; Chave comes from the order of the lines; other columns are ignored.
+// unless the command gives the count; the tester's source fixed unless it moves) and inserts every
+// line of `csv` as a new row, as the window inserts one: the new row's defaults first, then the
+// line's values by column name. Zona1 .. ZonaN are needed; Medidas, ConstanteK, ZonaReferencia and
+// Observacoes are taken when present; Chave comes from the order of the lines; other columns are
+// ignored.
 void importReadings(Project& project, const ImportCommand& command, std::string_view csv);
 
 }  // namespace zelvaro

@@ -44,6 +44,10 @@ std::string originZoneText(const Mirror& mirror) {
     return selection < 0 ? std::string() : mirror.originZoneList()[selection];
 }
 
+std::string testerText(const Mirror& mirror) {
+    return mirror.movingSource() ? "Fonte móvel" : "Fonte fixa";
+}
+
 std::string mirrorLines(const Mirror& mirror) {
     TextTable fields;
     for (const MirrorField field : {MirrorField::D, MirrorField::R, MirrorField::ZoneCount,
@@ -51,6 +55,7 @@ std::string mirrorLines(const Mirror& mirror) {
         fields.addRow(fieldRow(mirror, field));
     }
     fields.addRow({"Zona de referência:", originZoneText(mirror)});
+    fields.addRow({"Testador:", testerText(mirror)});
     fields.addRow({});
     for (const MirrorField field :
          {MirrorField::f, MirrorField::fD, MirrorField::At, MirrorField::Az, MirrorField::p}) {

@@ -7,6 +7,7 @@
 #include "core/field_value.h"
 #include "core/reduction_errors.h"
 #include "core/reduction_formulas.h"
+#include "core/tester_formulas.h"
 #include "core/zone_index.h"
 
 namespace zelvaro {
@@ -54,8 +55,8 @@ void ReduceZones(const MirrorParameters& m, const ZoneGeometry& g, const Reading
     for (int i = 0; i < n; ++i) {
         r.Reduction[i] = Stored(r.Residual[i] - originResidual);
         r.AdjustedReduction[i] = Stored(r.Reduction[i] - m.k);
-        r.Tolerance[i] = Stored(CalcTolerance(m.R, m.p, g.Hm[i]));
-        r.TAf[i] = Stored(CalcTransverseAberration(r.AdjustedReduction[i], g.Hm[i], m.R));
+        r.Tolerance[i] = Stored(CalcTolerance(m.Tester, m.R, m.p, g.Hm[i]));
+        r.TAf[i] = Stored(CalcTransverseAberration(m.Tester, r.AdjustedReduction[i], g.Hm[i], m.R));
         r.TAfOverP[i] = Stored(m.p != 0 ? r.TAf[i] / m.p : 0.0L);
         r.SlopeError[i] = Stored(CalcSlopeError(r.TAf[i], m.f));
         r.Wavefront[i] =

@@ -157,6 +157,15 @@ void Mirror::setK(long double value) {
     if (storeField(parameters_.k, value, MirrorChange::k)) UpdateZoneGeometry();
 }
 
+void Mirror::setMovingSource(bool moving) {
+    const Command command(*this);
+    const TesterType tester = moving ? TesterType::MovingSource : TesterType::FixedSource;
+    if (tester == parameters_.Tester) return;
+    parameters_.Tester = tester;
+    notify(MirrorChange::TesterType);
+    UpdateZoneGeometry();
+}
+
 void Mirror::setReductionZoneIndex(int index) {
     const Command command(*this);
     const std::int16_t stored = ToIndex(index);
@@ -225,6 +234,7 @@ void Mirror::loadHeader(const MirrorHeader& header) {
     setZoneCount(header.zoneCount);
     setLambda(header.Lambda);
     setB(header.b);
+    setMovingSource(header.tester == TesterType::MovingSource);
     setReductionZoneIndex(header.reductionZoneIndex);
     RebuildForZoneCount();
 }
@@ -266,6 +276,7 @@ void Mirror::ResetToDefaults() {
     setLambda(kDefaultLambda);
     setZoneCount(1);
     setB(-1);
+    setMovingSource(false);
     setK(0);
     storeField(result_.Rms, 0, MirrorChange::Rms);
     storeField(result_.Strehl, 0, MirrorChange::Strehl);
@@ -314,7 +325,7 @@ void Mirror::UpdateDerivedValues() {
 }
 
 void Mirror::UpdateZoneGeometry() {
-    ComputeMeanRadiiAndIdealReadings(geometry_, parameters_.R, parameters_.b);
+    ComputeMeanRadiiAndIdealReadings(geometry_, parameters_.R, parameters_.b, parameters_.Tester);
 }
 
 void Mirror::BuildReductionTableColumns() {

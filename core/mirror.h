@@ -29,6 +29,7 @@ namespace zelvaro {
 //   D                 derived values, zone radii, zone geometry
 //   R, Lambda         derived values, zone geometry
 //   b, k              zone geometry
+//   the tester        zone geometry (setMovingSource)
 //   the zone count    zone arrays, origin-zone list, measurement table, table of variables,
 //                     zone radii and geometry, all rebuilt for the new count
 // The measurement table drives k and ParabolaZoneIndex through MeasurementEvents.
@@ -63,6 +64,7 @@ class Mirror : public MeasurementEvents {
     const Readings& readings() const { return readings_; }
     const ReductionResult& result() const { return result_; }
     bool isReduced() const { return isReduced_; }
+    bool movingSource() const { return parameters_.Tester == TesterType::MovingSource; }
     bool autoRadii() const { return autoRadii_; }
     bool inCommand() const { return commandDepth_ > 0; }
     const std::string& fractionalFormat() const { return fractionalFormat_; }
@@ -83,6 +85,10 @@ class Mirror : public MeasurementEvents {
     void setLambda(long double value);
     void setB(long double value);
     void setK(long double value);
+    // The tester's light source moving with the knife-edge, or fixed (the default). Like b,
+    // a change recomputes the ideal readings; the reduction uses the matching TAf and
+    // tolerance from then on.
+    void setMovingSource(bool moving);
     void setField(MirrorField field, long double value);
 
     // An entry of the origin-zone list chosen, or an index from a file; kept unchecked.
@@ -99,8 +105,8 @@ class Mirror : public MeasurementEvents {
     void leaveZoneRadiusEditor();
 
     // The header of a project file being opened: the zone arrays cleared, D, R, the zone
-    // count, Lambda and b through their fields, the reduction zone unchecked, then everything
-    // that depends on the zone count rebuilt.
+    // count, Lambda, b and the tester through their fields, the reduction zone unchecked,
+    // then everything that depends on the zone count rebuilt.
     void loadHeader(const MirrorHeader& header);
     // Radii from a project file, at least ZoneCount of them; the geometry follows at once.
     void setZoneRadii(const std::vector<double>& radii);
@@ -112,7 +118,8 @@ class Mirror : public MeasurementEvents {
     // The user's separators; the texts already shown are written anew with them.
     void setSeparators(Separators separators);
 
-    // Every input back to its default, the results cleared, everything rebuilt for one zone.
+    // Every input back to its default (a fixed source among them), the results cleared,
+    // everything rebuilt for one zone.
     void ResetToDefaults();
     // Reduces the current measurement row. On a failure (a missing reading column, a
     // floating-point fault) the mirror is reset to its defaults and ReductionFailed is thrown.

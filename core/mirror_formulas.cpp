@@ -6,12 +6,6 @@
 
 namespace zelvaro {
 
-long double CalcIdealAberration(long double b, long double h, long double R) {
-    if (R == 0) return 0;
-    const long double h2 = h * h;
-    return -b * (h2 / R + h2 * h2 / (2 * (R * R * R)));
-}
-
 long double CalcDiffractionRadius(long double Lambda, long double fD) {
     return 1.22L * Lambda * fD;
 }

@@ -25,6 +25,7 @@ enum class MirrorChange {
     Strehl,
     ReductionZoneIndex,
     ParabolaZoneIndex,
+    TesterType,             // the source switched between fixed and moving
     ZoneRadiusList,         // Hx refilled: the zone-radius editor lists it again
     OriginZoneList,         // the "Zona de referência:" list refilled and selected again
     MeasurementTable,       // the measurement table rebuilt, empty, for the zone count

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/tester_type.h"
+
 namespace zelvaro {
 
 // The mirror under test. D, R, ZoneCount, Lambda, b and k are typed; f, fD, At, Az and p are
@@ -24,6 +26,9 @@ struct MirrorParameters {
     std::int16_t ReductionZoneIndex = 0;
     // 0-based zone through which the reference parabola is fitted; kept as given as well.
     std::int16_t ParabolaZoneIndex = 0;
+    // The source fixed or moving with the knife-edge: chooses the formulas of Ac, TAf and
+    // the tolerance.
+    TesterType Tester = TesterType::FixedSource;
 };
 
 }  // namespace zelvaro

@@ -4,19 +4,9 @@
 
 namespace zelvaro {
 
-// The quotients of the reduction. Each guard tests its denominator for exactly zero and
-// then yields 0. The short ones are inline: the reduction calls them for every zone.
-
-// a·h / (2R).
-inline long double CalcTransverseAberration(long double a, long double h, long double R) {
-    const long double twoR = 2 * R;
-    return twoR == 0 ? 0 : a * h / twoR;
-}
-
-// 2·R·p / h: the adjusted reduction at which the transverse aberration equals p.
-inline long double CalcTolerance(long double R, long double p, long double h) {
-    return h == 0 ? 0 : 2 * R * p / h;
-}
+// The quotients of the reduction that do not depend on the tester (tester_formulas.h holds
+// those that do). Each guard tests its denominator for exactly zero and then yields 0. The
+// short ones are inline: the reduction calls them for every zone.
 
 // −t / f.
 inline long double CalcSlopeError(long double t, long double f) {

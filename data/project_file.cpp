@@ -27,14 +27,15 @@ enum HeaderValue {
     kZoneCount,
     kLambda,
     kDeformation,
-    kReductionZone
+    kReductionZone,
+    kTesterType
 };
 
 const std::vector<std::string_view>& headerKeys() {
     static const std::vector<std::string_view> keys = {
-        project_keys::kRadii,        project_keys::kDiameter, project_keys::kRadiusOfCurvature,
-        project_keys::kZoneCount,    project_keys::kLambda,   project_keys::kDeformation,
-        project_keys::kReductionZone};
+        project_keys::kRadii,         project_keys::kDiameter,  project_keys::kRadiusOfCurvature,
+        project_keys::kZoneCount,     project_keys::kLambda,    project_keys::kDeformation,
+        project_keys::kReductionZone, project_keys::kTesterType};
     return keys;
 }
 
@@ -48,12 +49,20 @@ ProjectHeader headerOf(const Mirror& mirror) {
     header.Lambda = m.Lambda;
     header.b = m.b;
     header.ReductionZoneIndex = m.ReductionZoneIndex;
+    header.Tester = m.Tester;
     return header;
 }
 
 // An empty or unconvertible header number reads as 0.
 long double numberOr0(std::string_view text, const Separators& seps) {
     return parseHeaderNumber(text, seps).value_or(0.0L);
+}
+
+// Only the moving source's value names one; a missing key, 0, any other number and text that
+// is no whole number read as the fixed source every older file was made with.
+TesterType testerOf(std::string_view text) {
+    return parseHeaderInteger(text, 0) == project_keys::kMovingSource ? TesterType::MovingSource
+                                                                      : TesterType::FixedSource;
 }
 
 std::vector<double> readRadii(std::string_view list, int zoneCount, const Separators& seps) {
@@ -114,6 +123,7 @@ void LoadProjectText(Mirror& mirror, MeasurementTable& table, std::string_view t
     header.Lambda = numberOr0(values[kLambda], seps);
     header.b = numberOr0(values[kDeformation], seps);
     header.reductionZoneIndex = parseHeaderInteger(values[kReductionZone], 0);
+    header.tester = testerOf(values[kTesterType]);
     mirror.loadHeader(header);
     const int zoneCount = mirror.parameters().ZoneCount;
     mirror.setZoneRadii(readRadii(values[kRadii], zoneCount, seps));

@@ -36,6 +36,9 @@ std::string writeProjectHeader(const ProjectHeader& header, const Separators& se
     addNumberLine(text, project_keys::kLambda, header.Lambda, seps);
     addNumberLine(text, project_keys::kDeformation, header.b, seps);
     addIntegerLine(text, project_keys::kReductionZone, header.ReductionZoneIndex, seps);
+    if (header.Tester == TesterType::MovingSource) {
+        addIntegerLine(text, project_keys::kTesterType, project_keys::kMovingSource, seps);
+    }
     text += project_keys::kTableMarker;
     text += kLineBreak;
     return text;

@@ -17,7 +17,8 @@ zelvaro::LocalDateTime fixedClock() {
 
 bool atDefaults(const zelvaro::Project& project) {
     const zelvaro::MirrorParameters& m = project.mirror().parameters();
-    return m.D == 0 && m.R == 0 && m.ZoneCount == 1 && project.table().rowCount() == 0 &&
+    return m.D == 0 && m.R == 0 && m.ZoneCount == 1 &&
+           m.Tester == zelvaro::TesterType::FixedSource && project.table().rowCount() == 0 &&
            project.table().schema().zoneCount() == 1;
 }
 

@@ -19,10 +19,11 @@ TEST(CommandLine, ReadsEachCommand) {
     EXPECT_EQ(rows.file, "a.pbl");
     EXPECT_FALSE(rows.csv);
 
-    const auto import = std::get<ImportCommand>(parseCommandLine(
-        {"import", "r.csv", "--diameter", "150,5", "--radius", "1200.25", "--zones", "5",
-         "--lambda", "0,00056", "--b", "-1", "--reduction-zone", "2", "--out", "o.pbl"},
-        pt));
+    const auto import = std::get<ImportCommand>(
+        parseCommandLine({"import", "r.csv", "--diameter", "150,5", "--radius", "1200.25",
+                          "--zones", "5", "--lambda", "0,00056", "--b", "-1", "--reduction-zone",
+                          "2", "--moving-source", "--out", "o.pbl"},
+                         pt));
     EXPECT_EQ(import.readings, "r.csv");
     EXPECT_EQ(import.out, "o.pbl");
     EXPECT_EQ(import.D, 150.5L);
@@ -31,6 +32,11 @@ TEST(CommandLine, ReadsEachCommand) {
     EXPECT_EQ(import.Lambda, 0.00056L);
     EXPECT_EQ(import.b, -1.0L);
     EXPECT_EQ(import.reductionZone, 2);
+    EXPECT_TRUE(import.movingSource);
+    EXPECT_FALSE(std::get<ImportCommand>(parseCommandLine({"import", "r.csv", "--diameter", "1",
+                                                           "--radius", "1", "--out", "o.pbl"},
+                                                          pt))
+                     .movingSource);
 
     EXPECT_TRUE(std::holds_alternative<HelpCommand>(parseCommandLine({"rows", "--help"}, pt)));
 }

@@ -77,6 +77,38 @@ TEST_F(CliImport, InsertsEachLineAsTheWindowWouldWithEqualAreaZones) {
     EXPECT_TRUE(project.mirror().isReduced());
 }
 
+TEST_F(CliImport, MovingSourceOnlyWhenAsked) {
+    const QString readings = write("r.csv", "Zona1;Zona2\n0,125;0,73\n");
+    const struct Case {
+        const char* name;
+        QStringList extra;
+        bool moving;
+    } cases[] = {
+        {"fixed source by default", {}, false},
+        {"--moving-source", {QStringLiteral("--moving-source")}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList args = {QStringLiteral("import"),     readings,
+                            QStringLiteral("--diameter"), QStringLiteral("200"),
+                            QStringLiteral("--radius"),   QStringLiteral("2000"),
+                            QStringLiteral("--out"),      path("a.pbl")};
+        args += c.extra;
+        const CliRun run = runCli(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        QFile file(path("a.pbl"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_EQ(bytes.contains("[INDICE_ZONA_REDUCAO]=0\r\n[TIPO_TESTADOR]=1\r\n[TABELA_DADOS]"),
+                  c.moving);
+        EXPECT_EQ(bytes.contains("TIPO_TESTADOR"), c.moving);
+
+        Project project(Separators::brazilian());
+        project.load(path("a.pbl"));
+        EXPECT_EQ(project.mirror().movingSource(), c.moving);
+    }
+}
+
 TEST_F(CliImport, RefusesReadingsItCannotTakeOver) {
     const struct Case {
         const char* name;

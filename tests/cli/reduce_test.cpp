@@ -208,6 +208,38 @@ TEST(CliReduce, JsonHoldsTheSameNumbersAndTheRows) {
     EXPECT_EQ(rows[2].toObject()["ConstanteK"].toDouble(), 0.01);
 }
 
+TEST(CliReduce, NamesTheTestersSourceInTheReportAndTheJson) {
+    QTemporaryDir dir;
+    const QString moving = dir.filePath(QStringLiteral("movel.pbl"));
+    Project project(Separators::brazilian());
+    project.load(examplePath("espelho-150mm-f8.pbl"));
+    project.mirror().setMovingSource(true);
+    project.save(moving);
+    const struct Case {
+        const char* name;
+        QString file;
+        const char* source;
+        bool movingSource;
+    } cases[] = {
+        {"an example file", examplePath("espelho-150mm-f8.pbl"), "Fonte fixa", false},
+        {"the same with a moving source", moving, "Fonte móvel", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun text = runCli({QStringLiteral("reduce"), c.file});
+        ASSERT_EQ(text.status, 0) << text.err;
+        const std::string line = lineOf(text.out, "Testador:");
+        EXPECT_EQ(trimmed(line.substr(std::string("Testador:").size())), c.source) << line;
+
+        const CliRun json = runCli({QStringLiteral("reduce"), c.file, QStringLiteral("--json")});
+        ASSERT_EQ(json.status, 0) << json.err;
+        const QJsonObject object =
+            QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+        ASSERT_TRUE(object["MovingSource"].isBool());
+        EXPECT_EQ(object["MovingSource"].toBool(), c.movingSource);
+    }
+}
+
 TEST(CliReduce, AFileWithoutRowsShowsTheMirrorAndGeometry) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vazio.pbl"));

@@ -17,8 +17,8 @@ TEST(CliStatus, HelpListsCommandsAndStatuses) {
     EXPECT_EQ(run.status, 0);
     for (const char* word :
          {"reduce ARQUIVO.pbl [--row N] [--json]", "rows ARQUIVO.pbl [--csv]",
-          "import LEITURAS.csv --diameter D --radius R", "--reduction-zone Z", "--out ARQUIVO.pbl",
-          "Erro ao carregar arquivo", "Erro durante os cálculos!"}) {
+          "import LEITURAS.csv --diameter D --radius R", "--reduction-zone Z", "[--moving-source]",
+          "--out ARQUIVO.pbl", "Erro ao carregar arquivo", "Erro durante os cálculos!"}) {
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
     }
 }

@@ -249,6 +249,66 @@ TEST(ComputeReduction, ArraysMustMatchTheZoneCount) {
                  std::invalid_argument);
 }
 
+struct TracedReadings {
+    long double fixedSource;
+    long double movingSource;
+};
+
+// Readings of zone h of a conic of coefficient b, traced through its normal, which meets the
+// axis −b·sag(h) beyond the centre of curvature. A source moving with the knife-edge sees the
+// zone's light return on itself there. A source fixed at the centre of curvature sends a ray
+// that the zone reflects about its normal; the knife-edge stands where it crosses the axis.
+// Lengths along the axis from the vertex.
+TracedReadings TraceZone(long double b, long double h, long double R) {
+    const long double sag = h * h / (R * (1 + std::sqrt(1 - (1 + b) * h * h / (R * R))));
+    const long double normalCrossing = R - b * sag;
+    const long double normalLength = std::hypot(h, normalCrossing - sag);
+    const long double nx = -h / normalLength;
+    const long double nz = (normalCrossing - sag) / normalLength;
+    const long double rayLength = std::hypot(h, sag - R);
+    const long double dx = h / rayLength;
+    const long double dz = (sag - R) / rayLength;
+    const long double along = dx * nx + dz * nz;
+    const long double rx = dx - 2 * along * nx;
+    const long double rz = dz - 2 * along * nz;
+    const long double image = sag - h / rx * rz;
+    return {image - R, normalCrossing - R};
+}
+
+TEST(ComputeReduction, BothTestersReduceTracedReadingsToTheSameWavefront) {
+    // Short of a paraboloid: the reduction against b −1 finds about 0.14 wave.
+    constexpr long double kFigure = -0.9L;
+    constexpr long double kR = 2000;
+    for (const int zones : {5, 12, 30}) {
+        SCOPED_TRACE(zones);
+        std::vector<ReductionResult> results;
+        for (const bool moving : {false, true}) {
+            fixtures::WiredMirror wired;
+            wired.model.setD(200);
+            wired.model.setR(kR);
+            wired.model.setZoneCount(zones);
+            wired.model.setMovingSource(moving);
+            const ZoneGeometry& g = wired.model.geometry();
+            Readings readings(zones);
+            for (int i = 0; i < zones; ++i) {
+                const TracedReadings traced = TraceZone(kFigure, g.Hm[i], kR);
+                readings[i] =
+                    static_cast<double>(moving ? traced.movingSource : traced.fixedSource);
+            }
+            MirrorParameters parameters = wired.model.parameters();
+            parameters.ParabolaZoneIndex = static_cast<std::int16_t>(zones - 1);
+            results.push_back(ComputeReduction(parameters, g, readings));
+        }
+        const ReductionResult& fixedSource = results[0];
+        const ReductionResult& movingSource = results[1];
+        EXPECT_GT(fixedSource.PeakError, 0.1);
+        EXPECT_NEAR(movingSource.PeakError, fixedSource.PeakError, 0.005 * fixedSource.PeakError);
+        for (int i = 0; i < zones; ++i) {
+            EXPECT_DOUBLE_EQ(movingSource.Tolerance[i], fixedSource.Tolerance[i] / 2) << i;
+        }
+    }
+}
+
 TEST(ComputeReduction, NineHundredNinetyNineZones) {
     fixtures::WiredMirror wired;
     wired.model.setD(400);

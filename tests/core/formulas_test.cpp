@@ -7,6 +7,7 @@
 #include "core/mirror_formulas.h"
 #include "core/reduction_errors.h"
 #include "core/reduction_formulas.h"
+#include "core/tester_formulas.h"
 #include "core/zone_index.h"
 
 namespace zelvaro {
@@ -18,22 +19,74 @@ struct FormulaCase {
     long double expected;
 };
 
+void ExpectCases(const FormulaCase* begin, const FormulaCase* end) {
+    for (const FormulaCase* c = begin; c != end; ++c) {
+        EXPECT_NEAR(static_cast<double>(c->value), static_cast<double>(c->expected),
+                    std::fabs(static_cast<double>(c->expected)) * 1e-15)
+            << c->name;
+    }
+}
+
+constexpr TesterType kFixed = TesterType::FixedSource;
+constexpr TesterType kMoving = TesterType::MovingSource;
+
+TEST(Formulas, TesterFormulas) {
+    const FormulaCase cases[] = {
+        {"fixed: paraboloid reading", CalcIdealAberration(kFixed, -1, 22.36068L, 2000),
+         22.36068L * 22.36068L / 2000 + std::pow(22.36068L, 4) / (2 * 8e9L)},
+        {"fixed: sphere reads 0", CalcIdealAberration(kFixed, 0, 50, 2000), 0},
+        {"fixed: ellipsoid", CalcIdealAberration(kFixed, -0.5L, 100, 1000), 0.5L * (10 + 0.05L)},
+        {"fixed: b -0.9", CalcIdealAberration(kFixed, -0.9L, 100, 1000), 0.9L * (10 + 0.05L)},
+        {"fixed: R 0 reads 0", CalcIdealAberration(kFixed, -1, 50, 0), 0},
+        {"moving: paraboloid reads h²/2R", CalcIdealAberration(kMoving, -1, 22.36068L, 2000),
+         22.36068L * 22.36068L / 4000},
+        {"moving: sphere reads 0", CalcIdealAberration(kMoving, 0, 50, 2000), 0},
+        {"moving: ellipsoid", CalcIdealAberration(kMoving, -0.5L, 100, 1000),
+         0.5L * (5 + 0.5L * 0.0125L)},
+        {"moving: b -0.9", CalcIdealAberration(kMoving, -0.9L, 100, 1000),
+         0.9L * (5 + 0.1L * 0.0125L)},
+        {"moving: R 0 reads 0", CalcIdealAberration(kMoving, -1, 50, 0), 0},
+        {"fixed: transverse aberration", CalcTransverseAberration(kFixed, 0.02L, 50, 2000),
+         0.02L * 50 / 4000},
+        {"fixed: transverse aberration of R 0", CalcTransverseAberration(kFixed, 0.02L, 50, 0), 0},
+        {"moving: transverse aberration", CalcTransverseAberration(kMoving, 0.02L, 50, 2000),
+         0.02L * 50 / 2000},
+        {"moving: transverse aberration of R 0", CalcTransverseAberration(kMoving, 0.02L, 50, 0),
+         0},
+        {"fixed: tolerance", CalcTolerance(kFixed, 2000, 0.003416L, 50), 2 * 2000 * 0.003416L / 50},
+        {"fixed: tolerance at radius 0", CalcTolerance(kFixed, 2000, 0.003416L, 0), 0},
+        {"moving: tolerance", CalcTolerance(kMoving, 2000, 0.003416L, 50), 2000 * 0.003416L / 50},
+        {"moving: tolerance at radius 0", CalcTolerance(kMoving, 2000, 0.003416L, 0), 0},
+    };
+    ExpectCases(std::begin(cases), std::end(cases));
+}
+
+// The normal of a conic at height h crosses the axis −b·sag(h) beyond the centre of
+// curvature; a moving source reads that distance, exactly for a paraboloid and a sphere and
+// otherwise up to the sag's h⁶ term, (1+b)²·h⁶/(16R⁵).
+TEST(Formulas, MovingSourceReadingIsWhereTheZonesNormalCrossesTheAxis) {
+    const long double R = 2000;
+    for (const long double b : {-1.0L, 0.0L, -0.9L, -1.2L}) {
+        for (const long double h : {10.0L, 50.0L, 100.0L}) {
+            const long double sag = h * h / (R * (1 + std::sqrt(1 - (1 + b) * h * h / (R * R))));
+            const long double crossing = -b * sag;
+            const long double sixthOrder =
+                std::fabs(b) * (1 + b) * (1 + b) * std::pow(h, 6) / (16 * std::pow(R, 5));
+            EXPECT_NEAR(static_cast<double>(CalcIdealAberration(kMoving, b, h, R)),
+                        static_cast<double>(crossing),
+                        static_cast<double>(2 * sixthOrder + 1e-15L * std::fabs(crossing)))
+                << "b " << static_cast<double>(b) << " h " << static_cast<double>(h);
+        }
+    }
+}
+
 TEST(Formulas, ValuesAndZeroGuards) {
     const FormulaCase cases[] = {
-        {"paraboloid reading", CalcIdealAberration(-1, 22.36068L, 2000),
-         22.36068L * 22.36068L / 2000 + std::pow(22.36068L, 4) / (2 * 8e9L)},
-        {"sphere reads 0", CalcIdealAberration(0, 50, 2000), 0},
-        {"ellipsoid reads half", CalcIdealAberration(-0.5L, 100, 1000), 0.5L * (10 + 0.05L)},
-        {"R 0 reads 0", CalcIdealAberration(-1, 50, 0), 0},
         {"diffraction radius", CalcDiffractionRadius(0.00056L, 5), 1.22L * 0.00056L * 5},
         {"diffraction radius of fD 0", CalcDiffractionRadius(0.00056L, 0), 0},
         {"first of five equal areas", CalcAutoRadius(0, 6283.185307179586L),
          std::sqrt(6283.185307179586L / kPi)},
         {"last radius is D/2", CalcAutoRadius(4, 31415.926535897932L / 5), 100},
-        {"transverse aberration", CalcTransverseAberration(0.02L, 50, 2000), 0.02L * 50 / 4000},
-        {"transverse aberration of R 0", CalcTransverseAberration(0.02L, 50, 0), 0},
-        {"tolerance", CalcTolerance(2000, 0.003416L, 50), 2 * 2000 * 0.003416L / 50},
-        {"tolerance at radius 0", CalcTolerance(2000, 0.003416L, 0), 0},
         {"slope error", CalcSlopeError(0.0002L, 1000), -0.0002L / 1000},
         {"slope error of f 0", CalcSlopeError(0.0002L, 0), 0},
         {"parabola term", CalcParabolaTerm(100, 2.5e3), 100.0L * 100 / 5e3L},
@@ -41,11 +94,7 @@ TEST(Formulas, ValuesAndZeroGuards) {
         {"Strehl of a perfect wavefront", CalcStrehl(0.00056, 0), 1},
         {"Strehl of Lambda 0", CalcStrehl(0, 1e-6), 0},
     };
-    for (const FormulaCase& c : cases) {
-        EXPECT_NEAR(static_cast<double>(c.value), static_cast<double>(c.expected),
-                    std::fabs(static_cast<double>(c.expected)) * 1e-15)
-            << c.name;
-    }
+    ExpectCases(std::begin(cases), std::end(cases));
 }
 
 TEST(Formulas, PiHasFullExtendedPrecision) {

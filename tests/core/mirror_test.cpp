@@ -9,6 +9,7 @@
 
 #include "core/mirror_formulas.h"
 #include "core/reduction_errors.h"
+#include "core/tester_formulas.h"
 #include "example_mirror.h"
 #include "format/format_string.h"
 
@@ -118,6 +119,22 @@ const GeometryCase kGeometryCases[] = {
      }},
     {"sphere", [](Mirror& t) { t.setB(0); },
      [](const Mirror& t) { ExpectZeros(t.geometry().Ac, "Ac"); }},
+    {"moving source: a paraboloid reads h²/2R", [](Mirror& t) { t.setMovingSource(true); },
+     [](const Mirror& t) {
+         const ZoneGeometry& g = t.geometry();
+         EXPECT_DOUBLE_EQ(g.Hx[4], 100);
+         for (int i = 0; i < 5; ++i) EXPECT_DOUBLE_EQ(g.Ac[i], g.Hm[i] * g.Hm[i] / 4000);
+     }},
+    {"moving source and back: the fixed-source readings again",
+     [](Mirror& t) {
+         t.setMovingSource(true);
+         t.setMovingSource(false);
+     },
+     [](const Mirror& t) {
+         ExpectArrays({{"Ac",
+                        t.geometry().Ac,
+                        {"0.250016", "1.457638", "2.476276", "3.485082", "4.491099"}}});
+     }},
     {"a new zone count: geometry of the new radii at once", [](Mirror& t) { t.setZoneCount(8); },
      [](const Mirror& t) {
          const ZoneGeometry& g = t.geometry();
@@ -127,7 +144,8 @@ const GeometryCase kGeometryCases[] = {
              EXPECT_EQ(g.Hx[i], static_cast<double>(CalcAutoRadius(i, t.parameters().Az)));
              const double inner = i == 0 ? 0 : g.Hx[i - 1];
              EXPECT_DOUBLE_EQ(g.Hm[i], (g.Hx[i] + inner) / 2);
-             EXPECT_EQ(g.Ac[i], static_cast<double>(CalcIdealAberration(-1, g.Hm[i], 2000)));
+             EXPECT_EQ(g.Ac[i], static_cast<double>(CalcIdealAberration(TesterType::FixedSource, -1,
+                                                                        g.Hm[i], 2000)));
          }
          EXPECT_DOUBLE_EQ(g.Hx[7], 100);
      }},
@@ -148,7 +166,8 @@ const GeometryCase kGeometryCases[] = {
      [](const Mirror& t) {
          EXPECT_EQ(t.geometry().Hx, (std::vector<double>{10, 20, 30, 40, 50}));
          EXPECT_EQ(t.geometry().Hm, (std::vector<double>{5, 15, 25, 35, 45}));
-         EXPECT_EQ(t.geometry().Ac[0], static_cast<double>(CalcIdealAberration(-1, 5, 2000)));
+         EXPECT_EQ(t.geometry().Ac[0],
+                   static_cast<double>(CalcIdealAberration(TesterType::FixedSource, -1, 5, 2000)));
      }},
 };
 
@@ -158,6 +177,39 @@ TEST(Mirror, GeometryEdgeCases) {
         ExampleMirror mirror;
         c.change(mirror.model);
         c.check(mirror.model);
+    }
+}
+
+TEST(Mirror, AHeaderFromAFileSetsTheSource) {
+    struct Case {
+        const char* name;
+        bool movingBefore;
+        TesterType tester;
+        std::vector<const char*> Ac;
+    } cases[] = {
+        {"a moving source",
+         false,
+         TesterType::MovingSource,
+         {"0.125", "0.728553", "1.237372", "1.741025", "2.243034"}},
+        {"a fixed source after a moving one",
+         true,
+         TesterType::FixedSource,
+         {"0.250016", "1.457638", "2.476276", "3.485082", "4.491099"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WiredMirror wired;
+        wired.model.setMovingSource(c.movingBefore);
+        MirrorHeader header;
+        header.D = 200;
+        header.R = 2000;
+        header.zoneCount = 5;
+        header.Lambda = 0.00056L;
+        header.b = -1;
+        header.tester = c.tester;
+        wired.model.loadHeader(header);
+        EXPECT_EQ(wired.model.parameters().Tester, c.tester);
+        ExpectArrays({{"Ac", wired.model.geometry().Ac, c.Ac}});
     }
 }
 
@@ -186,6 +238,8 @@ TEST(Mirror, ChainsRunWhenTheFieldTextChanges) {
         {"Lambda", [](Mirror& t) { t.setLambda(0.00065L); }, {C::Lambda, C::p}},
         {"b only", [](Mirror& t) { t.setB(0); }, {C::b}},
         {"k only", [](Mirror& t) { t.setK(0.25L); }, {C::k}},
+        {"moving source", [](Mirror& t) { t.setMovingSource(true); }, {C::TesterType}},
+        {"moving source again", [](Mirror& t) { t.setMovingSource(true); }, {}},
         {"origin zone", [](Mirror& t) { t.setReductionZoneIndex(3); }, {C::ReductionZoneIndex}},
         {"automatic radii switched", [](Mirror& t) { t.setAutoRadii(false); }, {}},
     };
@@ -301,6 +355,7 @@ TEST(Mirror, ResetToDefaultsInOrder) {
     mirror.rows.addRow(ExampleRow());
     t.ReduceData();
     t.setB(0);
+    t.setMovingSource(true);
     const std::vector<MirrorChange> expected{
         C::D,
         C::fD,
@@ -318,7 +373,8 @@ TEST(Mirror, ResetToDefaultsInOrder) {
         C::MeasurementTable,
         C::ReductionTableColumns,
         C::ZoneRadiusList,
-        C::b,  // b −1
+        C::b,           // b −1
+        C::TesterType,  // fixed source
         C::Rms,
         C::Strehl,
         C::PeakErrorTexts,  // results cleared
@@ -335,6 +391,7 @@ TEST(Mirror, ResetToDefaultsInOrder) {
     EXPECT_EQ(m.Lambda, 0.00056L);
     EXPECT_EQ(m.ZoneCount, 1);
     EXPECT_EQ(m.b, -1);
+    EXPECT_FALSE(t.movingSource());
     EXPECT_EQ(m.k, 0);
     EXPECT_EQ(m.ParabolaZoneIndex, 0);
     EXPECT_EQ(m.ReductionZoneIndex, 2);
@@ -567,9 +624,10 @@ TEST(Mirror, EachCommandEndsOnceHoweverManyChangesItMakes) {
         {"reset", [](auto& w) { w.model.ResetToDefaults(); }},
         {"reduce", [](auto& w) { w.model.ReduceData(); }},
         {"leaving the radius editor", [](auto& w) { w.model.leaveZoneRadiusEditor(); }},
+        {"switching the source", [](auto& w) { w.model.setMovingSource(true); }},
         {"a header from a file",
          [](auto& w) {
-             w.model.loadHeader({200, 2000, 5, 0.00056L, -1, 0});
+             w.model.loadHeader({200, 2000, 5, 0.00056L, -1, 0, TesterType::MovingSource});
          }},
         {"a new row (through the table)", [](auto& w) { w.model.leaveK(); }},
     };

@@ -71,6 +71,7 @@ class ProjectFile : public ::testing::Test {
         EXPECT_EQ(m.ZoneCount, 1);
         EXPECT_EQ(m.Lambda, 0.00056L);
         EXPECT_EQ(m.b, -1);
+        EXPECT_FALSE(project.mirror().movingSource());
         EXPECT_EQ(project.table().rowCount(), 0);
         EXPECT_EQ(project.table().schema().zoneCount(), 1);
     }
@@ -139,6 +140,56 @@ TEST_F(ProjectFile, RoundTripKeepsEveryRowVersionAndLogEntry) {
     }
     reopened.table().moveTo(1);
     EXPECT_EQ(reopened.table().memo().toStdString(), kNotes.toStdString());
+}
+
+TEST_F(ProjectFile, AMovingSourceIsKeptInItsOwnLineBeforeTheTable) {
+    typeExampleMirror(project);
+    project.mirror().setMovingSource(true);
+    appendRow(project.table(), {0.25, 1.44, 2.46});
+    const QString first = files.path("movel.pbl");
+    project.save(first);
+    const std::string marker = "[TABELA_DADOS]\r\n";
+    const std::string movingHeader =
+        kExampleHeader.substr(0, kExampleHeader.size() - marker.size()) + "[TIPO_TESTADOR]=1\r\n" +
+        marker;
+    EXPECT_EQ(ProjectFiles::read(first), movingHeader + packetText(3, kOneRowLog, row(1)));
+
+    Project reopened(Separators::brazilian(), fixedClock);
+    reopened.load(first);
+    EXPECT_TRUE(reopened.mirror().movingSource());
+    EXPECT_DOUBLE_EQ(reopened.mirror().geometry().Ac[0], 20.0 * 20.0 / 2400);
+    EXPECT_TRUE(reopened.mirror().isReduced());
+    const QString second = files.path("de-novo.pbl");
+    reopened.save(second);
+    EXPECT_EQ(ProjectFiles::read(second), ProjectFiles::read(first));
+}
+
+TEST_F(ProjectFile, OnlyTheValue1ReadsAsAMovingSource) {
+    const std::string radii = "\"40\";\"60.5\";\"75\"";
+    struct Case {
+        const char* name;
+        std::string line;
+        bool moving;
+    } cases[] = {
+        {"no line", "", false},
+        {"1", "[TIPO_TESTADOR]=1\r\n", true},
+        {"1 with a sign and leading spaces", "[TIPO_TESTADOR]=  +1\r\n", true},
+        {"key in other letter case", "[tipo_testador]=1\r\n", true},
+        {"0", "[TIPO_TESTADOR]=0\r\n", false},
+        {"empty", "[TIPO_TESTADOR]=\r\n", false},
+        {"not a number", "[TIPO_TESTADOR]=abc\r\n", false},
+        {"not a whole number", "[TIPO_TESTADOR]=1.0\r\n", false},
+        {"a trailing space", "[TIPO_TESTADOR]=1 \r\n", false},
+        {"2, a tester this program does not know", "[TIPO_TESTADOR]=2\r\n", false},
+        {"-1", "[TIPO_TESTADOR]=-1\r\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Project loaded(Separators::english(), fixedClock);
+        loaded.mirror().setMovingSource(!c.moving);
+        loaded.load(files.write("a.pbl", header(radii, "3", c.line) + packetText(3)));
+        EXPECT_EQ(loaded.mirror().movingSource(), c.moving);
+    }
 }
 
 TEST_F(ProjectFile, KeepsManyRadiiOnOneLongLine) {
@@ -247,6 +298,7 @@ TEST_F(ProjectFile, FailedLoadResetsAndLeavesTheFileAlone) {
         SCOPED_TRACE(c.name);
         Project loaded(Separators::english(), fixedClock);
         typeExampleMirror(loaded);
+        loaded.mirror().setMovingSource(true);
         const QString file = files.write("a.pbl", c.text);
         EXPECT_THROW(loaded.load(file), ProjectFileError);
         expectDefaults(loaded);

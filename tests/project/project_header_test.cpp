@@ -25,6 +25,20 @@ TEST(ProjectHeader, WritesTheExampleFileUnderCommaSettings) {
               "[TABELA_DADOS]\r\n");
 }
 
+TEST(ProjectHeader, WritesTheTesterLineBeforeTheMarkerForAMovingSourceOnly) {
+    ProjectHeader header;
+    header.Hx = {75};
+    header.Tester = TesterType::MovingSource;
+    const std::string moving = writeProjectHeader(header, Separators::brazilian());
+    header.Tester = TesterType::FixedSource;
+    const std::string fixed = writeProjectHeader(header, Separators::brazilian());
+    const std::string marker = "[TABELA_DADOS]\r\n";
+    ASSERT_EQ(fixed.substr(fixed.size() - marker.size()), marker);
+    EXPECT_EQ(fixed.find("TIPO_TESTADOR"), std::string::npos);
+    EXPECT_EQ(moving,
+              fixed.substr(0, fixed.size() - marker.size()) + "[TIPO_TESTADOR]=1\r\n" + marker);
+}
+
 TEST(ProjectHeader, WritesHeaderNumbersWithThreeExponentDigits) {
     struct Case {
         const char* name;

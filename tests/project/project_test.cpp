@@ -38,6 +38,7 @@ TEST(Project, WhatCountsAsAChangeSinceTheLastOpenOrSave) {
          },
          false},
         {"origin zone chosen", [](Project& p) { p.mirror().setReductionZoneIndex(2); }, true},
+        {"moving source chosen", [](Project& p) { p.mirror().setMovingSource(true); }, true},
         {"a radius typed",
          [](Project& p) {
              p.mirror().setZoneRadius(0, 10);
@@ -100,9 +101,11 @@ TEST(Project, TheFileIsTheOneLastOpenedOrSaved) {
     project.save(files.path("b.pbl"));
     EXPECT_EQ(project.filePath(), files.path("b.pbl"));
 
+    project.mirror().setMovingSource(true);
     project.startNew();
     EXPECT_TRUE(project.filePath().isEmpty());
     EXPECT_FALSE(project.isModified());
+    EXPECT_FALSE(project.mirror().movingSource());
 }
 
 TEST(Project, AFailedOpenForgetsTheFileAndLeavesNothingToSave) {

@@ -29,6 +29,7 @@ struct Rgb {
 inline constexpr Rgb kChartGreen{0, 128, 0};
 inline constexpr Rgb kChartRed{255, 0, 0};
 inline constexpr Rgb kChartTitleBlue{0, 0, 255};
+inline constexpr Rgb kChartTitleBlack{0, 0, 0};
 inline constexpr Rgb kMarkBackground{255, 255, 128};
 
 struct SeriesDescription {
@@ -70,9 +71,19 @@ struct ChartDescription {
     AxisDescription bottomAxis;
     AxisDescription leftAxis;
     std::vector<SeriesDescription> series;  // index 0 first
+    // A press on a series puts the point's value into the tooltip and starts no drag.
+    bool readsClickedValues = true;
+    // A right click without a scroll passes the context menu on to whatever holds the chart;
+    // without one the chart has no context menu at all.
+    bool hasContextMenu = true;
 };
 
 // DBChart1 .. DBChart4 of the "&1 - Gráficos" page, as they are at start-up.
 const std::array<ChartDescription, 4>& MainWindowCharts();
+
+// DBChart1 .. DBChart4 of the results window: the same series, to be linked to the main
+// window's, with their marks always shown, their own axes, black titles, no hint, no help,
+// no clicked values and no context menu.
+const std::array<ChartDescription, 4>& ResultsWindowCharts();
 
 }  // namespace zelvaro

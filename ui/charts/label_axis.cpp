@@ -2,7 +2,9 @@
 
 #include <QHash>
 
+#include "ui/charts/column_grid.h"
 #include "ui/charts/line_layouts.h"
+#include "ui/charts/text_sprites.h"
 
 namespace zelvaro {
 
@@ -15,6 +17,16 @@ constexpr int kKeptTexts = 4096;
 class MeasuringPainter : public QCPAxisPainterPrivate {
   public:
     explicit MeasuringPainter(QCustomPlot* plot) : QCPAxisPainterPrivate(plot) {}
+
+    // The labels of one drawing are all in the tick label font and colour.
+    void draw(QCPPainter* painter) override {
+        const QFont font = painter->font();
+        painter->setFont(tickLabelFont);
+        layouts_.use(painter->font(), *painter);
+        sprites_.use(painter->font(), tickLabelColor, *painter);
+        painter->setFont(font);
+        QCPAxisPainterPrivate::draw(painter);
+    }
 
   protected:
     TickLabelData getTickLabelData(const QFont& font, const QString& text) const override {
@@ -32,7 +44,8 @@ class MeasuringPainter : public QCPAxisPainterPrivate {
     }
 
     // Lays a one-line label out once and draws it as QPainter::drawText(rect,
-    // Qt::TextDontClip | Qt::AlignHCenter, text) does, so the pixels are the same.
+    // Qt::TextDontClip | Qt::AlignHCenter, text) does, so the pixels are the same; a label
+    // drawn again at the same sub-pixel position is blitted.
     void drawTickLabel(QCPPainter* painter, double x, double y,
                        const TickLabelData& labelData) const override {
         if (!labelData.expPart.isEmpty() || !qFuzzyIsNull(tickLabelRotation) ||
@@ -40,19 +53,26 @@ class MeasuringPainter : public QCPAxisPainterPrivate {
             QCPAxisPainterPrivate::drawTickLabel(painter, x, y, labelData);
             return;
         }
+        const QTextLine line = layouts_.of(labelData.basePart).layout->lineAt(0);
+        const QPointF at((labelData.totalBounds.width() - line.horizontalAdvance()) / 2, 0);
+        if (TextSprites::CanBlit(*painter)) {
+            QTransform toLabel = painter->transform();
+            toLabel.translate(x, y);
+            sprites_.draw(*painter, labelData.basePart, line, toLabel.map(at));
+            return;
+        }
         const QTransform oldTransform = painter->transform();
         const QFont oldFont = painter->font();
         painter->translate(x, y);
         painter->setFont(labelData.baseFont);
-        const QTextLine line = layouts_.of(labelData.basePart, *painter).layout->lineAt(0);
-        line.draw(painter,
-                  QPointF((labelData.totalBounds.width() - line.horizontalAdvance()) / 2, 0));
+        layouts_.of(labelData.basePart, *painter).layout->lineAt(0).draw(painter, at);
         painter->setTransform(oldTransform);
         painter->setFont(oldFont);
     }
 
   private:
     mutable LineLayouts layouts_;
+    mutable TextSprites sprites_;
     mutable QHash<QString, TickLabelData> measured_;
     mutable QFont measuredFont_;
     mutable double measuredRotation_ = 0;
@@ -94,6 +114,10 @@ LabelAxis::LabelAxis(QCPAxisRect* axisRect, AxisType type) : QCPAxis(axisRect, t
     CopyProperties(*mAxisPainter, *painter);
     delete mAxisPainter;
     mAxisPainter = painter;
+    auto* grid = new ColumnGrid(this);
+    grid->setVisible(mGrid->visible());
+    delete mGrid;
+    mGrid = grid;
 }
 
 void ReplaceBottomAxis(QCustomPlot& plot) {

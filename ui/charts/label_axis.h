@@ -6,7 +6,7 @@ namespace zelvaro {
 
 // An axis that measures and lays out each tick label text once and keeps them, so a thousand
 // labels are not measured anew for the layout, and measured and shaped again for the drawing,
-// of every replot. Draws exactly as a plain QCPAxis.
+// of every replot; its grid draws each pixel column's line once. Draws as a plain QCPAxis.
 class LabelAxis : public QCPAxis {
     Q_OBJECT
 

@@ -23,18 +23,26 @@ bool LineLayouts::IsPlainLine(const QString& text) {
 }
 
 const LineLayouts::Line& LineLayouts::of(const QString& text, const QPainter& painter) {
-    QPaintDevice* device = painter.device();
-    const QSize dpi(device->logicalDpiX(), device->logicalDpiY());
-    if (painter.font() != font_ || dpi != dpi_ || painter.layoutDirection() != direction_ ||
-        lines_.size() >= kKeptTexts) {
+    use(painter.font(), painter);
+    return of(text);
+}
+
+void LineLayouts::use(const QFont& font, const QPainter& painter) {
+    device_ = painter.device();
+    const QSize dpi(device_->logicalDpiX(), device_->logicalDpiY());
+    if (font != font_ || dpi != dpi_ || painter.layoutDirection() != direction_) {
         lines_.clear();
-        font_ = painter.font();
+        font_ = font;
         dpi_ = dpi;
         direction_ = painter.layoutDirection();
     }
+}
+
+const LineLayouts::Line& LineLayouts::of(const QString& text) {
+    if (lines_.size() >= kKeptTexts) lines_.clear();
     auto found = lines_.constFind(text);
     if (found != lines_.constEnd()) return *found;
-    auto layout = std::make_shared<QTextLayout>(text, font_, device);
+    auto layout = std::make_shared<QTextLayout>(text, font_, device_);
     QTextOption option;
     option.setTextDirection(direction_);
     option.setAlignment(Qt::AlignLeft);
@@ -46,7 +54,7 @@ const LineLayouts::Line& LineLayouts::of(const QString& text, const QPainter& pa
     line.setLineWidth(kUnboundedWidth);
     line.setPosition(QPointF(0, 0));
     layout->endLayout();
-    const double width = QFontMetricsF(font_, device).horizontalAdvance(text);
+    const double width = QFontMetricsF(font_, device_).horizontalAdvance(text);
     return *lines_.insert(text, Line{std::move(layout), width});
 }
 

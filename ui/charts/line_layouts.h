@@ -27,11 +27,17 @@ class LineLayouts {
     // The kept line of a plain `text`, laid out now if need be, as the painter would draw it.
     const Line& of(const QString& text, const QPainter& painter);
 
+    // Lays texts out from now on as `painter` would draw them in `font`, for `of(text)`.
+    void use(const QFont& font, const QPainter& painter);
+    // The kept line of a plain `text` for the font and painter last used.
+    const Line& of(const QString& text);
+
   private:
     QHash<QString, Line> lines_;
     QFont font_;
     QSize dpi_;
     Qt::LayoutDirection direction_ = Qt::LeftToRight;
+    QPaintDevice* device_ = nullptr;
 };
 
 }  // namespace zelvaro

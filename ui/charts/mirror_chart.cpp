@@ -12,6 +12,7 @@
 #include "format/format_string.h"
 #include "ui/charts/drag_zoom.h"
 #include "ui/charts/label_axis.h"
+#include "ui/charts/marker_graph.h"
 #include "ui/help/help_topic_of.h"
 
 namespace zelvaro {
@@ -78,6 +79,7 @@ MirrorChart::MirrorChart(const ChartDescription& description, MirrorChart& sourc
     if (description_.series.size() != source.series_.size()) {
         throw std::invalid_argument("a linked chart needs as many series as its source");
     }
+    source_ = &source;
     separators_ = source.separators_;
     setUpLook();
     for (std::size_t i = 0; i < description_.series.size(); ++i) {
@@ -146,7 +148,7 @@ void MirrorChart::addSeries(const SeriesDescription& look, std::unique_ptr<Serie
         series.bars->setBrush(colour);
         series.bars->setName(Text(look.title));
     } else {
-        series.graph = addGraph();
+        series.graph = new MarkerGraph(xAxis, yAxis);
         series.graph->setPen(QPen(colour));
         series.graph->setScatterStyle(
             QCPScatterStyle(QCPScatterStyle::ssSquare, colour, colour, 2 * kMarkerHalfSize + 1));
@@ -155,12 +157,15 @@ void MirrorChart::addSeries(const SeriesDescription& look, std::unique_ptr<Serie
     series_.push_back(std::move(series));
 }
 
-// The marks are drawn over every series.
+// The marks are drawn over every series. A copy's marks show the texts of its source's, so
+// they share their layouts.
 void MirrorChart::addMarks() {
-    for (Series& series : series_) {
-        if (series.look.valueSeries) {
-            series.marks = new ValueMarks(xAxis, yAxis, ArialOf(9), ColourOf(kMarkBackground));
-        }
+    for (std::size_t i = 0; i < series_.size(); ++i) {
+        if (!series_[i].look.valueSeries) continue;
+        const ValueMarks* sourceMarks = source_ ? source_->series_[i].marks : nullptr;
+        series_[i].marks = new ValueMarks(
+            xAxis, yAxis, ArialOf(9), ColourOf(kMarkBackground),
+            sourceMarks != nullptr ? sourceMarks->sharedTexts() : std::make_shared<MarkTexts>());
     }
 }
 
@@ -175,6 +180,7 @@ void MirrorChart::rebuild(const ChartDatasets& datasets, const Separators& separ
 void MirrorChart::redrawCopies() {
     for (const QPointer<MirrorChart>& copy : copies_) {
         if (copy) {
+            copy->separators_ = separators_;
             copy->redraw();
             copy->redrawCopies();
         }
@@ -194,9 +200,9 @@ void MirrorChart::setValueFormat(const std::string& pattern) {
 void MirrorChart::redraw() {
     leftTicker_->setSeparators(separators_);
     bottomPatternTicker_->setSeparators(separators_);
-    for (Series& series : series_) {
-        drawPoints(series);
-        drawMarks(series);
+    for (std::size_t i = 0; i < series_.size(); ++i) {
+        drawPoints(series_[i]);
+        drawMarks(i);
     }
     updateBottomTicker();
     restoreFullView();
@@ -216,10 +222,15 @@ void MirrorChart::drawPoints(Series& series) {
     }
 }
 
-void MirrorChart::drawMarks(Series& series) {
+void MirrorChart::drawMarks(std::size_t index) {
+    Series& series = series_[index];
     if (series.marks == nullptr) return;
     if (!marksVisible_) {
         series.marks->clear();
+        return;
+    }
+    if (const ValueMarks* same = sameMarksOfSource(index)) {
+        series.marks->setMarks(same->points(), same->texts());
         return;
     }
     const std::vector<ChartPoint>& points = series.data->points();
@@ -233,6 +244,16 @@ void MirrorChart::drawMarks(Series& series) {
             QString::fromStdString(FormatPattern(series.valueFormat, point.y, separators_)));
     }
     series.marks->setMarks(std::move(positions), std::move(texts));
+}
+
+// The marks the source shows for the same points, when they read as this series' would.
+const ValueMarks* MirrorChart::sameMarksOfSource(std::size_t index) const {
+    if (!source_ || source_->separators_ != separators_) return nullptr;
+    const Series& theirs = source_->series_[index];
+    const bool same = theirs.marks != nullptr && source_->marksVisible_ &&
+                      theirs.valueFormat == series_[index].valueFormat &&
+                      theirs.marks->texts().size() == int(series_[index].data->points().size());
+    return same ? theirs.marks : nullptr;
 }
 
 void MirrorChart::updateBottomTicker() {
@@ -337,10 +358,12 @@ void MirrorChart::mousePressEvent(QMouseEvent* event) {
     pressPos_ = pos;
     lastPos_ = pos;
     drag_ = Drag::None;
-    if (const auto hit = HitSeries(drawnSeries(), {double(pos.x()), double(pos.y())})) {
-        readValue(*hit);
-        if (event->button() == Qt::RightButton) drag_ = Drag::RightPress;
-        return;
+    if (description_.readsClickedValues) {
+        if (const auto hit = HitSeries(drawnSeries(), {double(pos.x()), double(pos.y())})) {
+            readValue(*hit);
+            if (event->button() == Qt::RightButton) drag_ = Drag::RightPress;
+            return;
+        }
     }
     if (event->button() == Qt::LeftButton) {
         drag_ = Drag::RubberBand;
@@ -379,7 +402,7 @@ void MirrorChart::mouseReleaseEvent(QMouseEvent* event) {
             case DragOutcome::Nothing:
                 break;
         }
-    } else if (drag == Drag::Scroll || drag == Drag::RightPress) {
+    } else if (description_.hasContextMenu && (drag == Drag::Scroll || drag == Drag::RightPress)) {
         if ((pos - pressPos_).manhattanLength() < kScrollStart) {
             openContextMenu(pos, event->globalPosition().toPoint());
         }
@@ -393,20 +416,19 @@ void MirrorChart::zoomInto(const QRect& band) {
 }
 
 // The context menu belongs to whatever holds the chart. It opens when the right button is
-// released without a scroll, so the press can still start one.
+// released without a scroll, so the press can still start one; the request the press itself
+// raises is dropped.
 void MirrorChart::contextMenuEvent(QContextMenuEvent* event) {
-    if (event->reason() == QContextMenuEvent::Mouse && !passingMenuOn_) {
-        event->accept();
-        return;
-    }
-    event->ignore();
+    event->accept();
 }
 
+// QCustomPlot keeps mouse events, context menus among them, from reaching its parents, so the
+// request is handed to the holder directly.
 void MirrorChart::openContextMenu(const QPoint& pos, const QPoint& globalPos) {
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, pos, globalPos);
-    passingMenuOn_ = true;
-    QCoreApplication::sendEvent(this, &menu);
-    passingMenuOn_ = false;
+    QWidget* holder = parentWidget();
+    if (holder == nullptr) return;
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, mapToParent(pos), globalPos);
+    QCoreApplication::sendEvent(holder, &menu);
 }
 
 }  // namespace zelvaro

@@ -22,8 +22,9 @@ namespace zelvaro {
 
 // One chart of per-zone results, built from its description: a title, the series in their
 // order with a legend below the plot, value marks on the value series, the bottom axis
-// showing the points' label texts. A press on a series puts the point's value into the
-// tooltip; a left drag zooms or restores the full view, a right drag scrolls.
+// showing the points' label texts. A left drag zooms or restores the full view, a right drag
+// scrolls. Where the description says so, a press on a series puts the point's value into the
+// tooltip instead, and a right click opens the context menu of whatever holds the chart.
 class MirrorChart : public QCustomPlot {
     Q_OBJECT
 
@@ -50,6 +51,7 @@ class MirrorChart : public QCustomPlot {
     bool marksVisible() const { return marksVisible_; }
     // The number pattern of every series' marks.
     void setValueFormat(const std::string& pattern);
+    const std::string& valueFormat(int series) const { return series_.at(series).valueFormat; }
     // The texts of the marks a series shows now (none while its marks are hidden).
     QStringList markTexts(int series) const;
     // The texts under the bottom axis now, from left to right.
@@ -84,7 +86,8 @@ class MirrorChart : public QCustomPlot {
     void redraw();
     void redrawCopies();
     void drawPoints(Series& series);
-    void drawMarks(Series& series);
+    void drawMarks(std::size_t index);
+    const ValueMarks* sameMarksOfSource(std::size_t index) const;
     void updateBottomTicker();
     void readValue(const SeriesHit& hit);
     void zoomInto(const QRect& band);
@@ -92,6 +95,7 @@ class MirrorChart : public QCustomPlot {
 
     ChartDescription description_;
     std::vector<Series> series_;
+    QPointer<MirrorChart> source_;
     std::vector<QPointer<MirrorChart>> copies_;
     Separators separators_;
     bool marksVisible_ = true;
@@ -104,7 +108,6 @@ class MirrorChart : public QCustomPlot {
     QPoint pressPos_;
     QPoint lastPos_;
     QPointer<QRubberBand> rubberBand_;
-    bool passingMenuOn_ = false;
 };
 
 }  // namespace zelvaro

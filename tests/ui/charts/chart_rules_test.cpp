@@ -128,6 +128,10 @@ void ChartRulesTest::labelAxisDrawsAsThePlainAxis_data() {
     QTest::newRow("several lines") << QStringList{"12,5", "1\n234,5", "a\nb\nc", "x "} << 9;
     QTest::newRow("larger font") << QStringList{"7", "77,7", "7\n7"} << 13;
     QTest::newRow("crowded") << QStringList{"10", "11", "12", "13", "14", "15", "16", "17"} << 9;
+    // Several labels and grid lines to a pixel column.
+    QStringList thousand;
+    for (int i = 0; i < 1000; ++i) thousand << QString::number(i) + QStringLiteral(",25");
+    QTest::newRow("a thousand") << thousand << 9;
 }
 
 // Drawn twice in a row, so the second drawing is the one from the kept layouts.

@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
@@ -45,6 +46,25 @@ struct Charts {
 QString TwoDecimals(double value) {
     return QString::fromStdString(
         FormatPattern("#,##0.00;-#,##0.00", value, Separators::brazilian()));
+}
+
+QByteArray NameOf(const ChartDescription& description) {
+    return QByteArray(description.name.data(), static_cast<int>(description.name.size()));
+}
+
+void ExpectSamePoints(const MirrorChart& copy, const MirrorChart& source) {
+    QCOMPARE(copy.seriesCount(), source.seriesCount());
+    for (int series = 0; series < source.seriesCount(); ++series) {
+        const auto& expected = source.seriesData(series).points();
+        const auto& linked = copy.seriesData(series).points();
+        QVERIFY(copy.seriesData(series).isLinked());
+        QCOMPARE(linked.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            QCOMPARE(linked[i].x, expected[i].x);
+            QCOMPARE(linked[i].y, expected[i].y);
+            QCOMPARE(linked[i].label, expected[i].label);
+        }
+    }
 }
 
 void ExpectEmpty(MirrorChart& chart) {
@@ -164,17 +184,8 @@ void MirrorChartTest::linkedCopyFollowsItsSource() {
     const ChartDescription& description = MainWindowCharts()[0];
     auto copy = std::make_unique<MirrorChart>(description, charts.chart(0));
     charts.reduce();
-    for (int series = 0; series < 2; ++series) {
-        const auto& source = charts.chart(0).seriesData(series).points();
-        const auto& linked = copy->seriesData(series).points();
-        QVERIFY(copy->seriesData(series).isLinked());
-        QCOMPARE(linked.size(), std::size_t{6});
-        for (std::size_t i = 0; i < source.size(); ++i) {
-            QCOMPARE(linked[i].x, source[i].x);
-            QCOMPARE(linked[i].y, source[i].y);
-            QCOMPARE(linked[i].label, source[i].label);
-        }
-    }
+    ExpectSamePoints(*copy, charts.chart(0));
+    QCOMPARE(copy->seriesData(1).points().size(), std::size_t{6});
     QCOMPARE(copy->bottomLabels(), charts.chart(0).bottomLabels());
 
     charts.project.mirror().setZoneCount(3);
@@ -311,6 +322,181 @@ void MirrorChartTest::rubberBandZoomsAndRestores() {
     QCOMPARE(chart.xAxis->range(), full);
     drag(from, from + QPoint(16, 60));
     QCOMPARE(chart.xAxis->range(), full);
+}
+
+void MirrorChartTest::resultsChartFollowsItsMainChart_data() {
+    QTest::addColumn<int>("chart");
+    for (int chart = 0; chart < 4; ++chart) {
+        QTest::newRow(NameOf(ResultsWindowCharts()[chart])) << chart;
+    }
+}
+
+void MirrorChartTest::resultsChartFollowsItsMainChart() {
+    QFETCH(int, chart);
+    Charts charts;
+    MirrorChart& main = charts.chart(chart);
+    MirrorChart results(ResultsWindowCharts()[chart], main);
+    results.resize(406, 276);
+    charts.reduce();
+    ExpectSamePoints(results, main);
+    QVERIFY(!results.seriesData(0).points().empty());
+    QCOMPARE(results.bottomLabels(), main.bottomLabels());
+
+    charts.project.mirror().setZoneCount(6);
+    charts.rebuild();
+    ExpectEmpty(results);
+    QCOMPARE(results.bottomLabels(), QStringList());
+}
+
+void MirrorChartTest::resultsMarksIgnoreTheMainSwitch() {
+    Charts charts;
+    std::vector<std::unique_ptr<MirrorChart>> results;
+    for (int chart = 0; chart < 4; ++chart) {
+        results.push_back(
+            std::make_unique<MirrorChart>(ResultsWindowCharts()[chart], charts.chart(chart)));
+    }
+    charts.reduce();
+    std::vector<QStringList> shown;
+    for (int chart = 0; chart < 4; ++chart) {
+        for (int series = 0; series < charts.chart(chart).seriesCount(); ++series) {
+            shown.push_back(charts.chart(chart).markTexts(series));
+        }
+        charts.chart(chart).setMarksVisible(false);
+    }
+    charts.reduce();
+    std::size_t next = 0;
+    for (int chart = 0; chart < 4; ++chart) {
+        for (int series = 0; series < results[chart]->seriesCount(); ++series) {
+            const bool valueSeries = ResultsWindowCharts()[chart].series[series].valueSeries;
+            QCOMPARE(charts.chart(chart).markTexts(series), QStringList());
+            QCOMPARE(results[chart]->markTexts(series).isEmpty(), !valueSeries);
+            QCOMPARE(results[chart]->markTexts(series), shown.at(next++));
+        }
+    }
+}
+
+// A copy shows the source's separators, and its own number pattern where it has one.
+void MirrorChartTest::copyMarksReadAsTheirOwnFormatSays_data() {
+    QTest::addColumn<QString>("copyFormat");  // empty: the source's
+    QTest::addColumn<Separators>("separators");
+    QTest::addColumn<QString>("mark");
+    const Separators br = Separators::brazilian();
+    const Separators en = Separators::english();
+    QTest::newRow("source's format") << "" << br << "1.234,5000";
+    QTest::newRow("source's format, English") << "" << en << "1,234.5000";
+    QTest::newRow("own format") << "#,##0.0" << br << "1.234,5";
+    QTest::newRow("own format, English") << "#,##0.0" << en << "1,234.5";
+}
+
+void MirrorChartTest::copyMarksReadAsTheirOwnFormatSays() {
+    QFETCH(QString, copyFormat);
+    QFETCH(Separators, separators);
+    QFETCH(QString, mark);
+    MirrorChart main(MainWindowCharts()[3]);
+    MirrorChart results(ResultsWindowCharts()[3], main);
+    if (!copyFormat.isEmpty()) results.setValueFormat(copyFormat.toStdString());
+    ChartDatasets datasets = KnownCurve();
+    datasets.dtstFrenteOnda.records[2].Reducao = 1234.5;
+    main.rebuild(datasets, separators);
+    QCOMPARE(results.markTexts(0).at(2), mark);
+}
+
+// On the main chart a press on a series reads its value and starts no drag; on the results
+// chart it is the start of an ordinary rubber band.
+void MirrorChartTest::pressOnASeries_data() {
+    QTest::addColumn<bool>("onResults");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<bool>("zooms");
+    QTest::newRow("main") << false << "0,500000" << 1 << false;
+    QTest::newRow("results") << true << "" << 0 << true;
+}
+
+void MirrorChartTest::pressOnASeries() {
+    QFETCH(bool, onResults);
+    QFETCH(QString, tooltip);
+    QFETCH(int, clicks);
+    QFETCH(bool, zooms);
+    MirrorChart main(MainWindowCharts()[0]);
+    MirrorChart results(ResultsWindowCharts()[0], main);
+    MirrorChart& chart = onResults ? results : main;
+    chart.resize(406, 276);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    main.rebuild(KnownCurve(), Separators::brazilian());
+    QSignalSpy clicked(&chart, &MirrorChart::seriesClicked);
+    const QCPRange full = chart.xAxis->range();
+    const PixelPoint pixel = chart.drawnSeries().at(0).points.at(1);
+    const QPoint at = QPointF(pixel.x, pixel.y).toPoint();
+    QTest::mousePress(&chart, Qt::LeftButton, {}, at);
+    QTest::mouseMove(&chart, at + QPoint(60, 60));
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, at + QPoint(60, 60));
+    QCOMPARE(chart.toolTip(), tooltip);
+    QCOMPARE(clicked.size(), clicks);
+    QCOMPARE(chart.xAxis->range().size() < full.size() / 2, zooms);
+}
+
+void MirrorChartTest::rightClickReachesTheHoldersMenu_data() {
+    QTest::addColumn<bool>("onResults");
+    QTest::addColumn<int>("drag");  // pixels the pointer moves before the release
+    QTest::addColumn<int>("menus");
+    QTest::newRow("main") << false << 0 << 1;
+    QTest::newRow("main, scrolling") << false << 40 << 0;
+    QTest::newRow("results") << true << 0 << 0;
+}
+
+void MirrorChartTest::rightClickReachesTheHoldersMenu() {
+    QFETCH(bool, onResults);
+    QFETCH(int, drag);
+    QFETCH(int, menus);
+    QWidget holder;
+    holder.setContextMenuPolicy(Qt::CustomContextMenu);
+    MirrorChart main(MainWindowCharts()[0], onResults ? nullptr : &holder);
+    MirrorChart results(ResultsWindowCharts()[0], main, onResults ? &holder : nullptr);
+    MirrorChart& chart = onResults ? results : main;
+    chart.setGeometry(10, 20, 406, 276);
+    holder.resize(420, 300);
+    holder.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&holder));
+    QSignalSpy requested(&holder, &QWidget::customContextMenuRequested);
+    const QPoint at(30, 30);
+    QTest::mousePress(&chart, Qt::RightButton, {}, at);
+    QTest::mouseMove(&chart, at + QPoint(drag, 0));
+    QTest::mouseRelease(&chart, Qt::RightButton, {}, at + QPoint(drag, 0));
+    QCOMPARE(requested.size(), menus);
+    if (menus > 0) QCOMPARE(requested[0][0].toPoint(), QPoint(40, 50));
+}
+
+void MirrorChartTest::resultsLeftAxisHasItsOwnFormat_data() {
+    QTest::addColumn<int>("chart");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("DBChart1") << 0 << "Frente de Onda"
+                              << "#,##0.###";
+    QTest::newRow("DBChart2") << 1 << "TAf"
+                              << "#,##0.#";
+    QTest::newRow("DBChart3") << 2 << ""
+                              << "#,##0.#";
+    QTest::newRow("DBChart4") << 3 << "Redução ajustada"
+                              << "#,##0.###";
+}
+
+void MirrorChartTest::resultsLeftAxisHasItsOwnFormat() {
+    QFETCH(int, chart);
+    QFETCH(QString, title);
+    QFETCH(QString, pattern);
+    Charts charts;
+    MirrorChart results(ResultsWindowCharts()[chart], charts.chart(chart));
+    results.resize(406, 276);
+    charts.reduce();
+    QCOMPARE(results.yAxis->label(), title);
+    const QVector<double> ticks = results.yAxis->tickVector();
+    const QVector<QString> labels = results.yAxis->tickVectorLabels();
+    QVERIFY(ticks.size() > 1);
+    for (int i = 0; i < ticks.size(); ++i) {
+        QCOMPARE(labels[i], QString::fromStdString(FormatPattern(pattern.toStdString(), ticks[i],
+                                                                 Separators::brazilian())));
+    }
 }
 
 }  // namespace zelvaro

@@ -23,6 +23,17 @@ class MirrorChartTest : public QObject {
     void pressReadsTheValue();
     void pressOffTheSeriesKeepsTheHint();
     void rubberBandZoomsAndRestores();
+    void resultsChartFollowsItsMainChart_data();
+    void resultsChartFollowsItsMainChart();
+    void resultsMarksIgnoreTheMainSwitch();
+    void copyMarksReadAsTheirOwnFormatSays_data();
+    void copyMarksReadAsTheirOwnFormatSays();
+    void pressOnASeries_data();
+    void pressOnASeries();
+    void rightClickReachesTheHoldersMenu_data();
+    void rightClickReachesTheHoldersMenu();
+    void resultsLeftAxisHasItsOwnFormat_data();
+    void resultsLeftAxisHasItsOwnFormat();
 };
 
 }  // namespace zelvaro

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -24,6 +25,7 @@
 #include "ui/help/help_system.h"
 #include "ui/model_signals.h"
 #include "ui/radii/zone_radius_editor.h"
+#include "ui/results/results_window.h"
 #include "ui/settings.h"
 #include "ui/variables/reduction_table_view.h"
 
@@ -33,7 +35,8 @@ namespace {
 
 // The client area under the menu: tool bar, panel and status bar.
 constexpr int kClientWidth = 941;
-constexpr int kClientHeight = 715;
+// With the row of the tester's check box.
+constexpr int kClientHeight = 735;
 
 Separators systemSeparators() {
     return separatorsOf(QLocale::system());
@@ -74,6 +77,7 @@ TfrmPrincipal::TfrmPrincipal(Environment environment, QWidget* parent)
                                QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
             : environment.settingsPath;
     applySettings();
+    createResultsWindow(std::move(environment.hasPrinter));
     about_ = new TfrmSobre(this);
     help_ = std::make_unique<HelpSystem>(this, *dialogs_);
     refreshAllTexts();
@@ -81,10 +85,29 @@ TfrmPrincipal::TfrmPrincipal(Environment environment, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
+void TfrmPrincipal::createResultsWindow(std::function<bool()> hasPrinter) {
+    ResultsWindowSources sources;
+    sources.project = project_.get();
+    sources.modelSignals = signals_;
+    sources.charts = charts_;
+    sources.displayPattern = [this](MirrorField field) {
+        return fields_[static_cast<std::size_t>(field)]->displayPattern();
+    };
+    sources.dialogs = dialogs_;
+    sources.printer = printer_.get();
+    sources.hasPrinter = hasPrinter ? std::move(hasPrinter) : [] {
+        return !QPrinterInfo::availablePrinterNames().isEmpty();
+    };
+    sources.printIcon = actionOf(actions_, MainAction::Imprimir)->icon();
+    sources.closeIcon = actionOf(actions_, MainAction::Sair)->icon();
+    results_ = new TfrmResultados(std::move(sources), this);
+}
+
 TfrmPrincipal::~TfrmPrincipal() {
     qApp->removeEventFilter(this);
     help_.reset();
     // The views go before the project they show.
+    delete results_;
     delete centralWidget();
     delete signals_;
 }

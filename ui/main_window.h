@@ -32,6 +32,7 @@ class NumericField;
 class ReductionTableModel;
 class ReductionTableView;
 class HelpSystem;
+class TfrmResultados;
 class TfrmSobre;
 class ZoneRadiusEditor;
 struct ModelChanges;
@@ -48,6 +49,8 @@ struct WindowEnvironment {
     // The settings file; none: the executable's path with ".INI", or the same name in the
     // user's configuration folder where the executable's folder cannot be written.
     QString settingsPath;
+    // Whether the system has a printer at all; none: asks the printing system.
+    std::function<bool()> hasPrinter;
 };
 
 // The main window: a view and controller over the one open project. Its fields, lists and
@@ -63,6 +66,7 @@ class TfrmPrincipal : public QMainWindow {
     ~TfrmPrincipal() override;
 
     Project& project() { return *project_; }
+    TfrmResultados& results() { return *results_; }
     const MainActions& mainActions() const { return actions_; }
 
     // A project file named from outside (the command line, a file manager): opened as
@@ -105,6 +109,9 @@ class TfrmPrincipal : public QMainWindow {
     void actLimpaDadosExecute();
     void actInserirExecute();
     void actConfigurarImpressaoExecute();
+    void actResultadosExecute();
+    void actImprimirExecute();
+    void createResultsWindow(std::function<bool()> hasPrinter);
     void CheckBox2Click();
     void CheckBox3Click();
     void Sobre1Click();
@@ -130,6 +137,7 @@ class TfrmPrincipal : public QMainWindow {
     void refreshOriginZoneList();
     void refreshPeakErrorTexts();
     void refreshCharts();
+    void refreshTesterType();
     void refreshStatusBar();
     void refreshAllTexts();
     void readSeparators();
@@ -141,6 +149,7 @@ class TfrmPrincipal : public QMainWindow {
     ModelSignals* signals_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     QString settingsPath_;
+    TfrmResultados* results_ = nullptr;
     TfrmSobre* about_ = nullptr;
     std::unique_ptr<HelpSystem> help_;
     MainActions actions_{};
@@ -149,6 +158,7 @@ class TfrmPrincipal : public QMainWindow {
     QComboBox* originZones_ = nullptr;
     ZoneRadiusEditor* radiusEditor_ = nullptr;
     QCheckBox* autoRadiiBox_ = nullptr;
+    QCheckBox* movingSourceBox_ = nullptr;
     QCheckBox* hintsBox_ = nullptr;
     QCheckBox* scientificBox_ = nullptr;
     QLineEdit* peakWaves_ = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/fields/numeric_field.h"
 #include "ui/grid/measurement_grid.h"
 #include "ui/main_window.h"
+#include "ui/results/results_window.h"
 #include "ui/wait_cursor.h"
 
 namespace zelvaro {
@@ -151,6 +152,21 @@ void TfrmPrincipal::actInserirExecute() {
 
 void TfrmPrincipal::actConfigurarImpressaoExecute() {
     dialogs_->printerSetup(*printer_);
+}
+
+// Reduces only when the measurement table changed since the last reduction; a failed
+// reduction is reported and the window shows the reset mirror.
+void TfrmPrincipal::actResultadosExecute() {
+    grid_->finishEditing();
+    if (!project_->mirror().isReduced()) reduce();
+    results_->showResults();
+}
+
+// The results window goes again once the page is printed or the print dialog cancelled; it
+// stays when there is no printer or the page failed.
+void TfrmPrincipal::actImprimirExecute() {
+    const PrintOutcome outcome = results_->PrintResults();
+    if (outcome == PrintOutcome::Printed || outcome == PrintOutcome::Cancelled) results_->close();
 }
 
 }  // namespace zelvaro

@@ -33,6 +33,9 @@ constexpr int kRowPitch = 24;
 constexpr int kChartWidth = 406;
 constexpr int kChartHeight = 276;
 constexpr int kChartPitch = 414;
+// The row of the tester's check box in " Dados: ", which moves everything under it down.
+constexpr int kMovingSourceRow = 20;
+constexpr int kDataGroupHeight = 196 + kMovingSourceRow;
 
 QGroupBox* makeGroup(const char* objectName, const char* title, QSize size) {
     auto* group = new QGroupBox(QString::fromUtf8(title));
@@ -76,13 +79,20 @@ NumericField* TfrmPrincipal::addField(QWidget* group, MirrorField field, int top
 }
 
 QWidget* TfrmPrincipal::buildDataGroup() {
-    QGroupBox* group = makeGroup("GroupBox1", " Dados: ", {261, 196});
+    QGroupBox* group = makeGroup("GroupBox1", " Dados: ", {261, kDataGroupHeight});
     int top = 20;
     for (const MirrorField field : {MirrorField::D, MirrorField::R, MirrorField::ZoneCount,
                                     MirrorField::Lambda, MirrorField::b, MirrorField::k}) {
         addField(group, field, top);
         top += kRowPitch;
     }
+    movingSourceBox_ = new QCheckBox(QStringLiteral("Fonte móvel (fonte e faca se movem juntas)."));
+    movingSourceBox_->setObjectName(QStringLiteral("chkFonteMovel"));
+    setHint(movingSourceBox_,
+            QStringLiteral("Marque se a fonte de luz se move junto com a faca: as leituras desse "
+                           "testador são a metade das de um testador de fonte fixa"));
+    anchorsOf(group)->addWidget(movingSourceBox_, QRect(8, top + 2, 246, 17));
+    top += kRowPitch;
     originZones_ = new QComboBox;
     originZones_->setObjectName(QStringLiteral("ComboBox1"));
     originZones_->setEditable(true);
@@ -98,18 +108,20 @@ QWidget* TfrmPrincipal::buildDataGroup() {
 }
 
 QWidget* TfrmPrincipal::buildRadiusGroup() {
-    QGroupBox* group = makeGroup("GroupBox2", " Raios Externos das Zonas: ", {266, 196});
+    QGroupBox* group =
+        makeGroup("GroupBox2", " Raios Externos das Zonas: ", {266, kDataGroupHeight});
     radiusEditor_ = new ZoneRadiusEditor(project_->mirror(), *dialogs_);
     radiusEditor_->setObjectName(QStringLiteral("ValueListEditor1"));
     radiusEditor_->setAccessibleName(QStringLiteral("Raios das Zonas (Hx)"));
     setHint(radiusEditor_, QStringLiteral("Selecione a zona que servirá de parâmetro para a "
                                           "construção do gráfico de referência"));
-    anchorsOf(group)->addWidget(radiusEditor_, QRect(10, 18, 246, 150), kAnchorTopWidth);
+    anchorsOf(group)->addWidget(radiusEditor_, QRect(10, 18, 246, 150 + kMovingSourceRow),
+                                kAnchorTopWidth);
     autoRadiiBox_ = new QCheckBox(QStringLiteral("Auto-definir raios externos das zonas."));
     autoRadiiBox_->setObjectName(QStringLiteral("CheckBox1"));
     autoRadiiBox_->setChecked(true);
     autoRadiiBox_->setFocusPolicy(Qt::ClickFocus);
-    anchorsOf(group)->addWidget(autoRadiiBox_, QRect(10, 172, 246, 17));
+    anchorsOf(group)->addWidget(autoRadiiBox_, QRect(10, 172 + kMovingSourceRow, 246, 17));
     return group;
 }
 
@@ -187,6 +199,7 @@ void TfrmPrincipal::setHelpTopics() {
         {"ValueListEditor1", 1}, {"edtb", 3},      {"edtLambda", 4}, {"edtK", 4},
         {"edtStrehl", 6},        {"edtRMS", 7},    {"edtp", 8},      {"DBChart1", 9},
         {"DBChart2", 10},        {"DBChart3", 11}, {"DBChart4", 12}, {"ListView1", 13},
+        {"chkFonteMovel", 30},
     };
     for (const auto& [name, topic] : topics) {
         if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name))) {
@@ -202,16 +215,17 @@ void TfrmPrincipal::buildLayout() {
 
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("Panel1"));
-    auto* panelLayout = new AnchorLayout(panel, {826, 659});
-    panelLayout->addWidget(buildDataGroup(), QRect(10, 5, 261, 196));
-    panelLayout->addWidget(buildRadiusGroup(), QRect(280, 5, 266, 196), kAnchorTopWidth);
+    auto* panelLayout = new AnchorLayout(panel, {826, 659 + kMovingSourceRow});
+    panelLayout->addWidget(buildDataGroup(), QRect(10, 5, 261, kDataGroupHeight));
+    panelLayout->addWidget(buildRadiusGroup(), QRect(280, 5, 266, kDataGroupHeight),
+                           kAnchorTopWidth);
     panelLayout->addWidget(buildCalculatedGroup(), QRect(555, 5, 261, 256), kAnchorTopRight);
 
     grid_ = new MeasurementGrid(*project_, *dialogs_);
     grid_->setObjectName(QStringLiteral("RxDBGrid1"));
     grid_->setAccessibleName(QStringLiteral("Entrada de medidas"));
     setHint(grid_, QStringLiteral("Entrada de medidas"));
-    panelLayout->addWidget(grid_, QRect(9, 207, 536, 94), kAnchorTopWidth);
+    panelLayout->addWidget(grid_, QRect(9, 207 + kMovingSourceRow, 536, 94), kAnchorTopWidth);
 
     scientificBox_ = new QCheckBox(QStringLiteral("Usar notação científica."));
     scientificBox_->setObjectName(QStringLiteral("CheckBox3"));
@@ -222,8 +236,8 @@ void TfrmPrincipal::buildLayout() {
     hintsBox_->setFocusPolicy(Qt::ClickFocus);
     panelLayout->addWidget(hintsBox_, QRect(565, 284, 200, 17), kAnchorTopRight);
 
-    panelLayout->addWidget(buildPages(), QRect(10, 305, 806, 345), kAnchorAll);
-    clientLayout->addWidget(panel, QRect(5, 6, 826, 659), kAnchorAll);
+    panelLayout->addWidget(buildPages(), QRect(10, 305 + kMovingSourceRow, 806, 345), kAnchorAll);
+    clientLayout->addWidget(panel, QRect(5, 6, 826, 659 + kMovingSourceRow), kAnchorAll);
 
     reduceButton_ = new QPushButton;
     reduceButton_->setObjectName(QStringLiteral("btnReduzir"));
@@ -239,7 +253,8 @@ void TfrmPrincipal::buildLayout() {
     setHelpTopics();
     setTabOrder(fields_[0], fields_[1]);
     for (std::size_t i = 1; i < 6; ++i) setTabOrder(fields_[i - 1], fields_[i]);
-    setTabOrder(fields_[5], originZones_);
+    setTabOrder(fields_[5], movingSourceBox_);
+    setTabOrder(movingSourceBox_, originZones_);
 }
 
 }  // namespace zelvaro

@@ -25,6 +25,7 @@ void TfrmPrincipal::refresh(const ModelChanges& changes) {
     }
     refreshFields(changes);
     if (changes.has(MirrorChange::ZoneRadiusList)) radiusEditor_->refill();
+    if (changes.has(MirrorChange::TesterType)) refreshTesterType();
     if (changes.has(MirrorChange::OriginZoneList) ||
         changes.has(MirrorChange::ReductionZoneIndex)) {
         refreshOriginZoneList();
@@ -63,6 +64,11 @@ void TfrmPrincipal::refreshOriginZoneList() {
         originZones_->addItems(items);
     }
     originZones_->setCurrentIndex(mirror.originZoneSelection());
+}
+
+void TfrmPrincipal::refreshTesterType() {
+    const QSignalBlocker blocker(movingSourceBox_);
+    movingSourceBox_->setChecked(project_->mirror().movingSource());
 }
 
 void TfrmPrincipal::refreshCharts() {

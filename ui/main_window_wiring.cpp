@@ -37,6 +37,9 @@ void TfrmPrincipal::connectFields() {
     });
     connect(autoRadiiBox_, &QCheckBox::toggled, this,
             [this](bool on) { project_->mirror().setAutoRadii(on); });
+    connect(movingSourceBox_, &QCheckBox::toggled, this, [this](bool moving) {
+        runCommand([&] { project_->mirror().setMovingSource(moving); });
+    });
     connect(hintsBox_, &QCheckBox::toggled, this, &TfrmPrincipal::CheckBox2Click);
     connect(scientificBox_, &QCheckBox::toggled, this, &TfrmPrincipal::CheckBox3Click);
 }
@@ -70,6 +73,8 @@ void TfrmPrincipal::connectActions() {
     on(MainAction::Inserir, [this] { actInserirExecute(); });
     on(MainAction::LimpaDados, [this] { actLimpaDadosExecute(); });
     on(MainAction::ConfigurarImpressao, [this] { actConfigurarImpressaoExecute(); });
+    on(MainAction::Resultados, [this] { actResultadosExecute(); });
+    on(MainAction::Imprimir, [this] { actImprimirExecute(); });
     on(MainAction::Ajuda, [this] { actAjudaExecute(); });
 
     QAction* reduce = actionOf(actions_, MainAction::Reduzir);
@@ -82,13 +87,13 @@ void TfrmPrincipal::connectActions() {
 }
 
 void TfrmPrincipal::enableHandledActions() {
-    // The results window and printing come with their own issue; their actions stay disabled
-    // until they have a handler.
+    // "&Configuração..." has no handler and stays greyed.
     for (const MainAction action :
          {MainAction::Novo, MainAction::Salvar, MainAction::Abre, MainAction::Sair,
           MainAction::Reduzir, MainAction::Primeiro, MainAction::Anterior, MainAction::Proximo,
-          MainAction::Ultimo, MainAction::ConfigurarImpressao, MainAction::LimpaDados,
-          MainAction::Editar, MainAction::Inserir, MainAction::Ajuda}) {
+          MainAction::Ultimo, MainAction::Imprimir, MainAction::ConfigurarImpressao,
+          MainAction::Resultados, MainAction::LimpaDados, MainAction::Editar, MainAction::Inserir,
+          MainAction::Ajuda}) {
         actionOf(actions_, action)->setEnabled(true);
     }
     reduceButton_->setEnabled(true);

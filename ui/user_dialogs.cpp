@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -94,6 +95,12 @@ std::optional<QString> QtUserDialogs::saveFileName(const QString& folder, const 
 void QtUserDialogs::printerSetup(QPrinter& printer) {
     QPageSetupDialog dialog(&printer, parent_);
     dialog.exec();
+}
+
+bool QtUserDialogs::choosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setOptions(QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace zelvaro

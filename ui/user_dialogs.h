@@ -32,6 +32,8 @@ class UserDialogs {
     virtual std::optional<QString> saveFileName(const QString& folder, const QString& name) = 0;
     // The printer set-up dialog; what is chosen there is what later printing uses.
     virtual void printerSetup(QPrinter& printer) = 0;
+    // The print dialog: printer, copies and collation. False when cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
 };
 
 // The dialogs of the window system, parented to `parent`.
@@ -48,6 +50,7 @@ class QtUserDialogs : public UserDialogs {
     std::optional<QString> openFileName(const QString& folder, const QString& name) override;
     std::optional<QString> saveFileName(const QString& folder, const QString& name) override;
     void printerSetup(QPrinter& printer) override;
+    bool choosePrinter(QPrinter& printer) override;
 
   private:
     QWidget* parent_;

@@ -38,6 +38,7 @@ class SilentDialogs : public UserDialogs {
         return std::nullopt;
     }
     void printerSetup(QPrinter&) override {}
+    bool choosePrinter(QPrinter&) override { return false; }
 };
 
 struct ShownWindow {

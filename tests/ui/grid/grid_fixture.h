@@ -32,6 +32,7 @@ class RecordingDialogs : public UserDialogs {
     std::optional<QString> openFileName(const QString&, const QString&) override { return {}; }
     std::optional<QString> saveFileName(const QString&, const QString&) override { return {}; }
     void printerSetup(QPrinter&) override {}
+    bool choosePrinter(QPrinter&) override { return false; }
 
     QStringList reports;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPrinter>
 #include <QStringList>
 #include <optional>
 
@@ -10,7 +11,7 @@ namespace zelvaro::fixtures {
 
 // Answers the window's questions and dialogs from scripts and records what was shown, one
 // line each: "Confirm: Deseja salvar?", "Information: ...", "Zelvaro: ...", "Error: ...",
-// "Open", "Save", "Printer".
+// "Open", "Save", "Printer", "Print".
 class FakeDialogs : public UserDialogs {
   public:
     QStringList shown;
@@ -20,6 +21,10 @@ class FakeDialogs : public UserDialogs {
     QList<std::optional<QString>> saveNames;
     // What the save dialog proposed, each time.
     QStringList proposedSaveNames;
+    // The print dialog's answers in turn (cancelled when none are left) and the PDF file a
+    // confirmed dialog sends the page to.
+    QList<bool> printAnswers;
+    QString printTo;
 
     Answer askYesNoCancel(const QString& question) override {
         shown << QStringLiteral("Confirm: ") + question;
@@ -42,6 +47,15 @@ class FakeDialogs : public UserDialogs {
         return saveNames.isEmpty() ? std::nullopt : saveNames.takeFirst();
     }
     void printerSetup(QPrinter&) override { shown << QStringLiteral("Printer"); }
+    bool choosePrinter(QPrinter& printer) override {
+        shown << QStringLiteral("Print");
+        const bool confirmed = !printAnswers.isEmpty() && printAnswers.takeFirst();
+        if (confirmed && !printTo.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printTo);
+        }
+        return confirmed;
+    }
 };
 
 }  // namespace zelvaro::fixtures

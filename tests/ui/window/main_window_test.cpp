@@ -25,6 +25,7 @@
 #include "ui/help/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/model_signals.h"
+#include "window_fixture.h"
 
 using zelvaro::MirrorField;
 using zelvaro::Separators;
@@ -32,83 +33,11 @@ using zelvaro::TfrmPrincipal;
 using zelvaro::UserDialogs;
 using zelvaro::fixtures::FakeDialogs;
 
-namespace {
-
-zelvaro::LocalDateTime fixedClock() {
-    return *zelvaro::LocalDateTime::make(2024, 3, 15, ((14 * 60 + 3) * 60 + 7) * 1000 + 123);
-}
-
-const std::vector<double> kWorkedReadings{0.25, 1.44, 2.46, 3.49, 4.51};
-
-// Each key goes where the focus is when it is typed, as on a keyboard: the grid's first key
-// opens a cell editor, which takes the keys after it.
-void typeAtTheFocus(const QString& text) {
-    for (const QChar c : text) QTest::keyClicks(QApplication::focusWidget(), QString(c));
-}
-
-}  // namespace
+using zelvaro::fixtures::typeAtTheFocus;
+using Window = zelvaro::fixtures::MainWindowFixture;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-
-  private:
-    // A shown window over fake dialogs, with the separators a test sets.
-    struct Window {
-        FakeDialogs dialogs;
-        Separators separators = Separators::brazilian();
-        QTemporaryDir settingsFolder;
-        std::unique_ptr<TfrmPrincipal> frm;
-
-        // With the settings file given, or a new one in a folder of its own.
-        explicit Window(const QString& settingsPath = QString()) {
-            TfrmPrincipal::Environment environment;
-            environment.dialogs = &dialogs;
-            environment.readSeparators = [this] { return separators; };
-            environment.clock = fixedClock;
-            environment.settingsPath = settingsPath.isEmpty()
-                                           ? settingsFolder.filePath(QStringLiteral("Zelvaro.INI"))
-                                           : settingsPath;
-            frm = std::make_unique<TfrmPrincipal>(environment);
-            frm->show();
-            QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
-        }
-        template <typename T = QWidget>
-        T* find(const char* name) const {
-            T* widget = frm->findChild<T*>(QString::fromLatin1(name));
-            if (!widget) qFatal("no widget %s", name);
-            return widget;
-        }
-        QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }
-        QAction* action(const char* name) const { return find<QAction>(name); }
-        // Types into a field and leaves it for another, as a user does with Tab.
-        void type(const char* name, const QString& keys) const {
-            QLineEdit* edit = field(name);
-            edit->setFocus();
-            edit->selectAll();
-            QTest::keyClicks(edit, keys);
-        }
-        void leave() const { find("edtD")->setFocus(); }
-        QString cell(const char* view, int row, int column) const {
-            QAbstractItemModel* model = find<QTableView>(view)->model();
-            return model->index(row, column).data().toString();
-        }
-        zelvaro::Project& project() const { return frm->project(); }
-        // The worked mirror typed in: D 200, R 2000, 5 zones; one run of readings with the
-        // parabola through H5.
-        void typeWorkedExample() const {
-            type("edtD", QStringLiteral("200"));
-            type("edtR", QStringLiteral("2000"));
-            type("edtNumZonas", QStringLiteral("5"));
-            leave();
-            action("actInserir")->trigger();
-            QCOMPARE(QApplication::focusWidget(), find("RxDBGrid1"));
-            for (double reading : kWorkedReadings) {
-                typeAtTheFocus(QString::number(reading).replace('.', ','));
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            }
-            project().mirror().selectParabolaZone(5);
-        }
-    };
 
   private slots:
     void startsWithTheDefaults();
@@ -121,6 +50,8 @@ class MainWindowTest : public QObject {
     void editingARowThenReducing();
     void chartsFollowTheReduction();
     void aFailedReductionResetsAndSaysSo();
+    void theTesterBoxChangesOnlyTheIdealReadings();
+    void theTesterIsSavedAndResetLikeTheMirror();
     void statusBarFollowsTheTable();
     void savingAndOpening();
     void aFailedOpenLeavesNothingToOverwrite();
@@ -323,16 +254,57 @@ void MainWindowTest::chartsFollowTheReduction() {
 
 void MainWindowTest::aFailedReductionResetsAndSaysSo() {
     Window w;
-    w.type("edtNumZonas", QStringLiteral("2"));
-    w.leave();
-    w.action("actInserir")->trigger();
-    typeAtTheFocus(QStringLiteral("1e308"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    typeAtTheFocus(QStringLiteral("-1e308"));
+    w.typeUnreducibleRow();
     w.action("actReduzir")->trigger();
     QCOMPARE(w.dialogs.shown, QStringList({"Error: Erro durante os cálculos!"}));
     QCOMPARE(w.project().table().rowCount(), 0);
     QCOMPARE(w.field("edtNumZonas")->text(), QStringLiteral("001"));
+}
+
+void MainWindowTest::theTesterBoxChangesOnlyTheIdealReadings() {
+    Window w;
+    w.typeWorkedExample();
+    w.action("actReduzir")->trigger();
+    auto* box = w.find<QCheckBox>("chkFonteMovel");
+    w.find("edtK")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), box);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.find("ComboBox1"));
+
+    box->click();
+    QVERIFY(w.project().mirror().movingSource());
+    // With the source moving, a paraboloid's ideal reading is exactly h²/2R.
+    const zelvaro::ZoneGeometry& geometry = w.project().mirror().geometry();
+    for (std::size_t zone = 0; zone < geometry.Ac.size(); ++zone) {
+        const double h = geometry.Hm[zone];
+        QVERIFY(std::abs(geometry.Ac[zone] - h * h / 4000) < 1e-12);
+    }
+    QCOMPARE(w.project().table().rowCount(), 1);
+    QCOMPARE(w.cell("RxDBGrid1", 0, 2), QStringLiteral("1,44"));
+    QCOMPARE(w.field("edtD")->text(), QStringLiteral("200,00000"));
+    QVERIFY(w.project().isModified());
+}
+
+void MainWindowTest::theTesterIsSavedAndResetLikeTheMirror() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("movel.pbl"));
+    Window w;
+    w.typeWorkedExample();
+    auto* box = w.find<QCheckBox>("chkFonteMovel");
+    box->click();
+    w.dialogs.saveNames = {path};
+    w.action("actSalvar")->trigger();
+
+    w.action("actNovo")->trigger();
+    QVERIFY(!box->isChecked());
+    QVERIFY(!w.project().mirror().movingSource());
+    w.dialogs.openNames = {path, dir.filePath(QStringLiteral("nao-existe.pbl"))};
+    w.action("actAbre")->trigger();
+    QVERIFY(box->isChecked());
+    w.action("actAbre")->trigger();
+    QCOMPARE(w.dialogs.shown.last(), QStringLiteral("Information: Erro ao carregar arquivo"));
+    QVERIFY(!box->isChecked());
 }
 
 void MainWindowTest::statusBarFollowsTheTable() {
@@ -677,6 +649,7 @@ void MainWindowTest::f1ShowsTheFocusedControlsTopic_data() {
     QTest::addColumn<int>("topic");
     QTest::newRow("edtRMS") << "edtRMS" << -1 << 7;
     QTest::newRow("edtK") << "edtK" << -1 << 4;
+    QTest::newRow("chkFonteMovel") << "chkFonteMovel" << -1 << 30;
     QTest::newRow("ValueListEditor1") << "ValueListEditor1" << -1 << 1;
     QTest::newRow("table, no row") << "ListView1" << -1 << 13;
     QTest::newRow("table, Hm") << "ListView1" << 2 << 29;

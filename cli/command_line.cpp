@@ -119,6 +119,23 @@ ImportCommand parseImport(ArgumentList& args, const Separators& seps) {
     return command;
 }
 
+PageCommand parsePage(ArgumentList& args) {
+    PageCommand command;
+    while (!args.atEnd()) {
+        const std::string& arg = args.take();
+        if (arg == "--row") {
+            command.row = wholeOption(arg, args.valueOf(arg), 1, 2147483647);
+        } else if (arg == "--out") {
+            command.out = args.valueOf(arg);
+        } else {
+            takeFile(command.file, arg);
+        }
+    }
+    requireFile(command.file, "arquivo de projeto");
+    if (command.out.empty()) throw UsageError("falta --out");
+    return command;
+}
+
 }  // namespace
 
 Command parseCommandLine(const std::vector<std::string>& args, const Separators& seps) {
@@ -131,6 +148,7 @@ Command parseCommandLine(const std::vector<std::string>& args, const Separators&
     if (name == "reduce") return parseReduce(rest);
     if (name == "rows") return parseRows(rest);
     if (name == "import") return parseImport(rest, seps);
+    if (name == "page") return parsePage(rest);
     throw UsageError("comando desconhecido: " + name);
 }
 

@@ -41,7 +41,13 @@ struct ImportCommand {
     bool movingSource = false;
 };
 
-using Command = std::variant<HelpCommand, ReduceCommand, RowsCommand, ImportCommand>;
+struct PageCommand {
+    std::string file;
+    std::string out;         // a .png or .pdf file
+    std::optional<int> row;  // as for ReduceCommand
+};
+
+using Command = std::variant<HelpCommand, ReduceCommand, RowsCommand, ImportCommand, PageCommand>;
 
 // The command named by args (without the program name). Numbers are read with the user's
 // decimal separator, or with the other of "." and ",".

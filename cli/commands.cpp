@@ -50,23 +50,39 @@ void open(Project& project, const std::string& file, std::ostream& err) {
     }
 }
 
+// Opens the file and, when a row is named, reduces that row instead of the last.
+void openRow(Project& project, const std::string& file, std::optional<int> row, std::ostream& err) {
+    open(project, file, err);
+    if (!row) return;
+    const int rows = project.table().rowCount();
+    if (*row > rows) {
+        throw UsageError("o arquivo tem " + std::to_string(rows) +
+                         " registros; não há o registro " + std::to_string(*row));
+    }
+    try {
+        project.reduceRow(*row - 1);
+    } catch (const ReductionFailed& failure) {
+        reportReductionFailure(err, failure);
+    }
+}
+
 void reduce(const ReduceCommand& command, const Separators& seps, std::ostream& out,
             std::ostream& err) {
     Project project(seps);
-    open(project, command.file, err);
-    if (command.row) {
-        const int rows = project.table().rowCount();
-        if (*command.row > rows) {
-            throw UsageError("o arquivo tem " + std::to_string(rows) +
-                             " registros; não há o registro " + std::to_string(*command.row));
-        }
-        try {
-            project.reduceRow(*command.row - 1);
-        } catch (const ReductionFailed& failure) {
-            reportReductionFailure(err, failure);
-        }
-    }
+    openRow(project, command.file, command.row, err);
     out << (command.json ? reductionJson(project) : reductionText(project));
+}
+
+void writePage(const PageCommand& command, const Separators& seps, std::ostream& err,
+               const PageWriter& writer) {
+    if (!writer) throw UsageError("este programa não desenha páginas");
+    Project project(seps);
+    openRow(project, command.file, command.row, err);
+    try {
+        writer(project, command.out);
+    } catch (const std::exception& error) {
+        fail(err, kExitFileError, std::string(kSaveError) + ": " + error.what());
+    }
 }
 
 void listRows(const RowsCommand& command, const Separators& seps, std::ostream& out,
@@ -94,11 +110,14 @@ void importFile(const ImportCommand& command, const Separators& seps, std::ostre
     }
 }
 
-void run(const Command& command, const Separators& seps, std::ostream& out, std::ostream& err) {
+void run(const Command& command, const Separators& seps, std::ostream& out, std::ostream& err,
+         const PageWriter& pageWriter) {
     if (std::holds_alternative<HelpCommand>(command)) {
         out << kUsageText;
     } else if (const auto* reduceCommand = std::get_if<ReduceCommand>(&command)) {
         reduce(*reduceCommand, seps, out, err);
+    } else if (const auto* pageCommand = std::get_if<PageCommand>(&command)) {
+        writePage(*pageCommand, seps, err, pageWriter);
     } else if (const auto* rowsCommand = std::get_if<RowsCommand>(&command)) {
         listRows(*rowsCommand, seps, out, err);
     } else {
@@ -109,9 +128,9 @@ void run(const Command& command, const Separators& seps, std::ostream& out, std:
 }  // namespace
 
 int runCommandLine(const std::vector<std::string>& args, const Separators& seps, std::ostream& out,
-                   std::ostream& err) {
+                   std::ostream& err, const PageWriter& writePage) {
     try {
-        run(parseCommandLine(args, seps), seps, out, err);
+        run(parseCommandLine(args, seps), seps, out, err, writePage);
         return kExitSuccess;
     } catch (const UsageError& error) {
         err << "zelvaro-cli: " << error.what() << "\nVeja zelvaro-cli --help.\n";

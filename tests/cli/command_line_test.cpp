@@ -19,6 +19,12 @@ TEST(CommandLine, ReadsEachCommand) {
     EXPECT_EQ(rows.file, "a.pbl");
     EXPECT_FALSE(rows.csv);
 
+    const auto page = std::get<PageCommand>(
+        parseCommandLine({"page", "a.pbl", "--out", "p.pdf", "--row", "3"}, pt));
+    EXPECT_EQ(page.file, "a.pbl");
+    EXPECT_EQ(page.out, "p.pdf");
+    EXPECT_EQ(page.row, 3);
+
     const auto import = std::get<ImportCommand>(
         parseCommandLine({"import", "r.csv", "--diameter", "150,5", "--radius", "1200.25",
                           "--zones", "5", "--lambda", "0,00056", "--b", "-1", "--reduction-zone",
@@ -47,7 +53,9 @@ TEST(CommandLine, RejectsWhatFitsNoCommand) {
         Args args;
     } cases[] = {
         {"nothing", {}},
-        {"unknown command", {"page", "a.pbl"}},
+        {"unknown command", {"plot", "a.pbl"}},
+        {"page without out", {"page", "a.pbl"}},
+        {"page without file", {"page", "--out", "a.png"}},
         {"no file", {"reduce", "--json"}},
         {"two files", {"rows", "a.pbl", "b.pbl"}},
         {"unknown option", {"rows", "a.pbl", "--tsv"}},

@@ -18,7 +18,8 @@ TEST(CliStatus, HelpListsCommandsAndStatuses) {
     for (const char* word :
          {"reduce ARQUIVO.pbl [--row N] [--json]", "rows ARQUIVO.pbl [--csv]",
           "import LEITURAS.csv --diameter D --radius R", "--reduction-zone Z", "[--moving-source]",
-          "--out ARQUIVO.pbl", "Erro ao carregar arquivo", "Erro durante os cálculos!"}) {
+          "--out ARQUIVO.pbl", "page ARQUIVO.pbl --out SAIDA.png|SAIDA.pdf [--row N]",
+          "Erro ao carregar arquivo", "Erro durante os cálculos!"}) {
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
     }
 }

@@ -49,6 +49,7 @@ class MainWindowTest : public QObject {
     void kGoesIntoTheCurrentRow();
     void editingARowThenReducing();
     void chartsFollowTheReduction();
+    void aRightClickOnAChartOpensTheChartMenu();
     void aFailedReductionResetsAndSaysSo();
     void theTesterBoxChangesOnlyTheIdealReadings();
     void theTesterIsSavedAndResetLikeTheMirror();
@@ -250,6 +251,14 @@ void MainWindowTest::chartsFollowTheReduction() {
     w.action("actLimpaDados")->trigger();
     w.type("edtNumZonas", QStringLiteral("7"));
     QVERIFY(wavefront->seriesData(0).points().empty());
+}
+
+void MainWindowTest::aRightClickOnAChartOpensTheChartMenu() {
+    Window w;
+    auto* menu = w.find<QMenu>("PopupMenu1");
+    QTest::mouseClick(w.find("DBChart2"), Qt::RightButton, {}, QPoint(5, 5));
+    QTRY_VERIFY(menu->isVisible());
+    menu->close();
 }
 
 void MainWindowTest::aFailedReductionResetsAndSaysSo() {

@@ -3,7 +3,6 @@
 // Each under 1 s.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -47,12 +46,3 @@ BENCHMARK(PageInProcess)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseReal
 
 }  // namespace
 }  // namespace zelvaro
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -150,12 +150,3 @@ BENCHMARK(StartToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iter
 
 }  // namespace
 }  // namespace zelvaro
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
